@@ -1,0 +1,205 @@
+#include "data/numbers.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+namespace jw {
+namespace {
+
+bool IsIgnoredBlank(char ch) { return ch == ' ' || ch == '\t' || ch == '\n'; }
+bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
+
+int DigitValue(char ch, int base) {
+    int v = -1;
+    if (IsDigit(ch)) v = ch - '0';
+    if (ch >= 'a' && ch <= 'f') v = ch - 'a' + 10;
+    if (ch >= 'A' && ch <= 'F') v = ch - 'A' + 10;
+    return v < base ? v : -1;
+}
+
+// "&H1F" or "&O17": returns the value and how many characters were used (0 when not such a
+// text, or when no digit follows the prefix).
+double ReadRadixInteger(std::string_view s, std::size_t& used) {
+    used = 0;
+    if (s.size() < 3 || s[0] != '&') return 0;
+    const char kind = s[1];
+    const int base = (kind == 'H' || kind == 'h') ? 16 : (kind == 'O' || kind == 'o') ? 8 : 0;
+    if (base == 0) return 0;
+    double value = 0;
+    std::size_t i = 2;
+    for (; i < s.size() && DigitValue(s[i], base) >= 0; ++i) value = value * base + DigitValue(s[i], base);
+    if (i > 2) used = i;
+    return value;
+}
+
+// Reads the longest decimal number at the start of s: sign, digits, one ".", and an exponent
+// ("E" or "D") when digits follow it. Returns the characters used (0 when there is no digit).
+std::size_t ScanDecimal(std::string_view s, std::string& normalised) {
+    std::size_t i = 0;
+    normalised.clear();
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        if (s[i] == '-') normalised += '-';
+        ++i;
+    }
+    std::size_t mantissaDigits = 0;
+    for (; i < s.size() && IsDigit(s[i]); ++i, ++mantissaDigits) normalised += s[i];
+    if (i < s.size() && s[i] == '.') {
+        normalised += '.';
+        for (++i; i < s.size() && IsDigit(s[i]); ++i, ++mantissaDigits) normalised += s[i];
+    }
+    if (mantissaDigits == 0) return 0;
+    if (i < s.size() && (s[i] == 'E' || s[i] == 'e' || s[i] == 'D' || s[i] == 'd')) {
+        std::size_t j = i + 1;
+        std::string exponent = "e";
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) exponent += s[j++];
+        const std::size_t firstDigit = j;
+        for (; j < s.size() && IsDigit(s[j]); ++j) exponent += s[j];
+        if (j > firstDigit) {
+            normalised += exponent;
+            i = j;
+        }
+    }
+    return i;
+}
+
+double ParseNormalised(const std::string& text) {
+    double value = 0;
+    const char* first = text.data();
+    if (*first == '-') ++first;  // from_chars takes no sign of its own for the magnitude below
+    const auto [ptr, ec] = std::from_chars(first, text.data() + text.size(), value);
+    (void)ptr;
+    if (ec == std::errc::result_out_of_range) {
+        const auto e = text.find('e');
+        const bool tiny = e != std::string::npos && e + 1 < text.size() && text[e + 1] == '-';
+        value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+    }
+    return text[0] == '-' ? -value : value;
+}
+
+// Decimal digits of |value| rounded half away from zero to `decimals` places, after first
+// taking the value to 15 significant digits, so that 1.005 (stored as 1.00499999...) is
+// treated as the 1.005 the engineer typed or the arithmetic meant.
+struct DecimalText {
+    bool negative = false;
+    std::string whole;     // no leading zeros; empty for zero
+    std::string fraction;  // exactly `decimals` digits
+};
+
+DecimalText RoundDecimal(double value, int decimals) {
+    DecimalText out;
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
+    std::string digits;
+    const char* p = buf;
+    for (; *p && *p != 'e'; ++p)
+        if (IsDigit(*p)) digits += *p;
+    const int exponent = std::atoi(p + 1);
+    int pointAt = exponent + 1;  // digits before the decimal point
+    if (pointAt < 0) {
+        digits.insert(0, static_cast<std::size_t>(-pointAt), '0');
+        pointAt = 0;
+    }
+    const int keep = pointAt + decimals;
+    if (static_cast<int>(digits.size()) < keep + 1) digits.append(keep + 1 - digits.size(), '0');
+    const bool roundUp = digits[keep] >= '5';
+    digits.resize(keep);
+    if (roundUp) {
+        int i = keep - 1;
+        for (; i >= 0 && digits[i] == '9'; --i) digits[i] = '0';
+        if (i >= 0) {
+            ++digits[i];
+        } else {
+            digits.insert(digits.begin(), '1');
+            ++pointAt;
+        }
+    }
+    out.whole = digits.substr(0, pointAt);
+    out.fraction = digits.substr(pointAt);
+    out.whole.erase(0, out.whole.find_first_not_of('0'));
+    const bool zero = out.whole.empty() && out.fraction.find_first_not_of('0') == std::string::npos;
+    out.negative = value < 0 && !zero;
+    return out;
+}
+
+std::string NonFiniteText(double value) {
+    if (std::isnan(value)) return "nan";
+    return value < 0 ? "-inf" : "inf";
+}
+
+}  // namespace
+
+double LeadingNumber(std::string_view text) {
+    std::string packed;
+    packed.reserve(text.size());
+    for (char ch : text)
+        if (!IsIgnoredBlank(ch)) packed += ch;
+    std::size_t used = 0;
+    const double radix = ReadRadixInteger(packed, used);
+    if (used > 0) return radix;
+    std::string normalised;
+    if (ScanDecimal(packed, normalised) == 0) return 0;
+    return ParseNormalised(normalised);
+}
+
+std::optional<double> StrictNumber(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return std::nullopt;
+    const auto last = text.find_last_not_of(" \t");
+    const std::string_view body = text.substr(first, last - first + 1);
+    std::size_t used = 0;
+    double value = ReadRadixInteger(body, used);
+    if (used == 0) {
+        std::string normalised;
+        used = ScanDecimal(body, normalised);
+        if (used > 0) value = ParseNormalised(normalised);
+    }
+    if (used == 0 || used != body.size() || !std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+std::optional<std::int16_t> RoundCount(double value) {
+    if (!std::isfinite(value)) return std::nullopt;
+    const double rounded = std::nearbyint(value);  // the default mode rounds halves to even
+    if (rounded < -32768.0 || rounded > 32767.0) return std::nullopt;
+    return static_cast<std::int16_t>(rounded);
+}
+
+std::string FormatFixed(double value, int decimals) {
+    if (!std::isfinite(value)) return NonFiniteText(value);
+    const DecimalText d = RoundDecimal(value, decimals);
+    std::string text = d.negative ? "-" : "";
+    text += d.whole.empty() ? "0" : d.whole;
+    if (decimals > 0) text += "." + d.fraction;
+    return text;
+}
+
+std::string FormatWhole(double value) {
+    if (!std::isfinite(value)) return NonFiniteText(value);
+    const DecimalText d = RoundDecimal(value, 0);
+    return (d.negative ? "-" : "") + d.whole;
+}
+
+std::string FormatUpToTwo(double value) {
+    if (!std::isfinite(value)) return NonFiniteText(value);
+    DecimalText d = RoundDecimal(value, 2);
+    d.fraction.erase(d.fraction.find_last_not_of('0') + 1);
+    return (d.negative ? "-" : "") + d.whole + "." + d.fraction;
+}
+
+double RoundRatio(double ratio) { return LeadingNumber(FormatFixed(ratio, 2)); }
+
+std::string FormatNumber(double value, std::string_view pattern) {
+    if (pattern == "0.00") return FormatFixed(value, 2);
+    if (pattern == "0.0") return FormatFixed(value, 1);
+    if (pattern == "0") return FormatFixed(value, 0);
+    if (pattern == "#") return FormatWhole(value);
+    if (pattern == "#.##") return FormatUpToTwo(value);
+    if (!std::isfinite(value)) return NonFiniteText(value);
+    char buf[40];
+    const auto result = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
+    return std::string(buf, result.ptr);
+}
+
+}  // namespace jw

@@ -1,0 +1,89 @@
+#include "data/numbers.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace jw {
+namespace {
+
+TEST(LeadingNumber, ReadsTheLongestNumericPrefix) {
+    struct Case {
+        const char* text;
+        double expected;
+    } cases[] = {
+        {"", 0},        {"abc", 0},        {"150", 150},       {"  150", 150},
+        {"1 5", 15},    {"1\t5\n0", 150},  {"-12.5", -12.5},   {"+3", 3},
+        {".5", 0.5},    {"1.2.3", 1.2},    {"12mm", 12},       {"1E3", 1000},
+        {"1D2", 100},   {"2.5e-1", 0.25},  {"1E", 1},          {"1E+", 1},
+        {"&H1F", 31},   {"&O17", 15},      {"&Hx", 0},         {"-", 0},
+        {"1,5", 1},     {"E70", 0},        {"70", 70},
+    };
+    for (const auto& c : cases) EXPECT_DOUBLE_EQ(LeadingNumber(c.text), c.expected) << c.text;
+}
+
+TEST(LeadingNumber, ExponentPastRangeIsInfiniteNotGarbage) {
+    EXPECT_TRUE(std::isinf(LeadingNumber("1E400")));
+    EXPECT_EQ(LeadingNumber("1E-400"), 0);
+}
+
+TEST(StrictNumber, AcceptsOnlyAWholeNumber) {
+    struct Case {
+        const char* text;
+        bool ok;
+        double value;
+    } cases[] = {
+        {"150", true, 150},  {" 150 ", true, 150}, {"-2.5", true, -2.5}, {"1E3", true, 1000},
+        {"0", true, 0},      {"&H10", true, 16},   {"", false, 0},       {"  ", false, 0},
+        {"1 5", false, 0},   {"E70", false, 0},    {"12mm", false, 0},   {"1,5", false, 0},
+        {"1,000", false, 0}, {"1E", false, 0},     {"1E400", false, 0},  {".", false, 0},
+    };
+    for (const auto& c : cases) {
+        const auto value = StrictNumber(c.text);
+        EXPECT_EQ(value.has_value(), c.ok) << c.text;
+        if (value && c.ok) {
+            EXPECT_DOUBLE_EQ(*value, c.value) << c.text;
+        }
+    }
+}
+
+TEST(RoundCount, RoundsHalfToEvenWithinSixteenBits) {
+    EXPECT_EQ(RoundCount(2.5), 2);
+    EXPECT_EQ(RoundCount(3.5), 4);
+    EXPECT_EQ(RoundCount(-2.5), -2);
+    EXPECT_EQ(RoundCount(2.4999), 2);
+    EXPECT_EQ(RoundCount(32767), 32767);
+    EXPECT_EQ(RoundCount(-32768), -32768);
+    EXPECT_EQ(RoundCount(32767.5), std::nullopt);  // rounds to 32768
+    EXPECT_EQ(RoundCount(-32769), std::nullopt);
+    EXPECT_EQ(RoundCount(INFINITY), std::nullopt);
+}
+
+TEST(Formats, RoundHalfAwayFromZeroInEveryPattern) {
+    struct Case {
+        double value;
+        const char* pattern;
+        const char* expected;
+    } cases[] = {
+        {1.004, "0.00", "1.00"},   {1.006, "0.00", "1.01"},   {1.005, "0.00", "1.01"},
+        {1.0348, "0.00", "1.03"},  {0, "0.00", "0.00"},       {-1.005, "0.00", "-1.01"},
+        {-0.001, "0.00", "0.00"},  {4714.0452, "0.00", "4714.05"}, {9.995, "0.00", "10.00"},
+        {0.25, "0.0", "0.3"},      {0.35, "0.0", "0.4"},      {12, "0.0", "12.0"},
+        {2.5, "0", "3"},           {0, "#", ""},              {0.4, "#", ""},
+        {7, "#", "7"},             {12.5, "#", "13"},         {-3, "#", "-3"},
+        {12, "#.##", "12."},       {0.5, "#.##", ".5"},       {3.14159, "#.##", "3.14"},
+        {12.1, "#.##", "12.1"},    {0, "#.##", "."},          {146.605, "#.##", "146.61"},
+        {3410.4649, "#.##", "3410.46"}, {1e6, "0.00", "1000000.00"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatNumber(c.value, c.pattern), c.expected) << c.value << " " << c.pattern;
+}
+
+TEST(RoundRatio, ReadsBackTheShownTwoDecimals) {
+    EXPECT_DOUBLE_EQ(RoundRatio(0.53498), 0.53);
+    EXPECT_DOUBLE_EQ(RoundRatio(0.535), 0.54);
+    EXPECT_DOUBLE_EQ(RoundRatio(1.004), 1.0);
+}
+
+}  // namespace
+}  // namespace jw
