@@ -74,7 +74,9 @@ constexpr std::array<TypeTexts, kTypeCount + 1> kTypeTexts = {{
     {"BSPL", "Bending Splice Plate", "Type - Bending Splice Plate (BSPL)"},
 }};
 
-const TypeTexts& TextsOf(ConnectionType type) { return kTypeTexts[static_cast<int>(type)]; }
+const TypeTexts& TextsOf(ConnectionType type) {
+    return kTypeTexts[static_cast<int>(type)];
+}
 
 // Rows that count plates or angles: at most two fit on a beam web or flange.
 bool IsCleatCountRow(const TextGrid& grid, int row) {
@@ -83,9 +85,15 @@ bool IsCleatCountRow(const TextGrid& grid, int row) {
 
 }  // namespace
 
-std::string_view TypeName(ConnectionType type) { return TextsOf(type).name; }
-std::string_view TypeCaption(ConnectionType type) { return TextsOf(type).caption; }
-std::string_view TypeReportTitle(ConnectionType type) { return TextsOf(type).reportTitle; }
+std::string_view TypeName(ConnectionType type) {
+    return TextsOf(type).name;
+}
+std::string_view TypeCaption(ConnectionType type) {
+    return TextsOf(type).caption;
+}
+std::string_view TypeReportTitle(ConnectionType type) {
+    return TextsOf(type).reportTitle;
+}
 
 ConnectionType TypeFromIndex(int index) {
     return index >= 1 && index <= kTypeCount ? static_cast<ConnectionType>(index)
@@ -100,11 +108,16 @@ ConnectionType TypeFromName(std::string_view name) {
 
 std::span<const InputRow> InputLayout(ConnectionType type) {
     switch (type) {
-        case ConnectionType::WSP: return kWspRows;
-        case ConnectionType::ACLT: return kAcltRows;
-        case ConnectionType::BMEP: return kBmepRows;
-        case ConnectionType::BSPL: return kBsplRows;
-        case ConnectionType::None: break;
+        case ConnectionType::WSP:
+            return kWspRows;
+        case ConnectionType::ACLT:
+            return kAcltRows;
+        case ConnectionType::BMEP:
+            return kBmepRows;
+        case ConnectionType::BSPL:
+            return kBsplRows;
+        case ConnectionType::None:
+            break;
     }
     return {};
 }

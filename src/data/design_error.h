@@ -7,7 +7,7 @@
 namespace jw {
 
 class DesignError : public std::runtime_error {
-public:
+  public:
     explicit DesignError(const std::string& message) : std::runtime_error(message) {}
 };
 

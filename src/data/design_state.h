@@ -24,17 +24,17 @@ struct DesignState {
     double cleatThicknessCm = 0;     // tc
 
     // Bolts.
-    double BoltDia = 0;              // db, cm
-    double holeClearanceCm = 0;      // Hole = BoltDia + holeClearanceCm
-    double boltAreaCm2 = 0;          // Ab, stored by the end-plate design
+    double BoltDia = 0;          // db, cm
+    double holeClearanceCm = 0;  // Hole = BoltDia + holeClearanceCm
+    double boltAreaCm2 = 0;      // Ab, stored by the end-plate design
     double HoleCm() const { return BoltDia + holeClearanceCm; }
 
     // Beam section.
-    double depthCm = 0;           // d
-    double flangeWidthCm = 0;     // bf
-    double webCm = 0;             // tw
-    double flangeCm = 0;          // tf
-    double rootRadiusCm = 0;      // r1
+    double depthCm = 0;        // d
+    double flangeWidthCm = 0;  // bf
+    double webCm = 0;          // tw
+    double flangeCm = 0;       // tf
+    double rootRadiusCm = 0;   // r1
 
     // Shear plate welds.
     std::string weldGrade;  // "E60xx" or "E70xx"

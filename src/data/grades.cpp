@@ -16,23 +16,35 @@ struct SteelGrade {
 
 // Beam steel, ksc.
 constexpr std::array<SteelGrade, 10> kMemberSteel = {{
-    {"SM400", 2396, 4079}, {"SM490", 3212, 4996}, {"SM520", 3620, 5302},
-    {"SS400", 2396, 4079}, {"SS490", 2804, 4996}, {"SS540", 3900, 5400},
-    {"A36", 2500, 4000}, {"A572 Gr.42", 2900, 4000}, {"A572 Gr.50", 3450, 4500},
+    {"SM400", 2396, 4079},
+    {"SM490", 3212, 4996},
+    {"SM520", 3620, 5302},
+    {"SS400", 2396, 4079},
+    {"SS490", 2804, 4996},
+    {"SS540", 3900, 5400},
+    {"A36", 2500, 4000},
+    {"A572 Gr.42", 2900, 4000},
+    {"A572 Gr.50", 3450, 4500},
     {"A992", 3450, 4500},
 }};
 
 // Plate and cleat steel, ksc: the same names, with the plate values of four grades.
 constexpr std::array<SteelGrade, 10> kCleatSteel = {{
-    {"SM400", 2350, 4000}, {"SM490", 3150, 4900}, {"SM520", 3550, 5200},
-    {"SS400", 2396, 4079}, {"SS490", 2750, 4900}, {"SS540", 3900, 5400},
-    {"A36", 2500, 4000}, {"A572 Gr.42", 2900, 4000}, {"A572 Gr.50", 3450, 4500},
+    {"SM400", 2350, 4000},
+    {"SM490", 3150, 4900},
+    {"SM520", 3550, 5200},
+    {"SS400", 2396, 4079},
+    {"SS490", 2750, 4900},
+    {"SS540", 3900, 5400},
+    {"A36", 2500, 4000},
+    {"A572 Gr.42", 2900, 4000},
+    {"A572 Gr.50", 3450, 4500},
     {"A992", 3450, 4500},
 }};
 
 struct BoltGrade {
     std::string_view name;
-    double fvKsc;        // allowable shear per shear plane
+    double fvKsc;  // allowable shear per shear plane
     bool slipCritical;
     double ftKsc;        // plain tension allowable (0: no tension design)
     double interaction;  // coefficient of fv^2 under the root of the tension allowable
@@ -69,11 +81,16 @@ auto Find(const Table& table, std::string_view name) -> decltype(&table[0]) {
 
 std::string MemberGradeName(int option) {
     switch (option) {
-        case kGradeSS400: return "SS400";
-        case kGradeSS490: return "SS490";
-        case kGradeSM520: return "SM520";
-        case kGradeSM490: return "SM490";
-        default: return "";
+        case kGradeSS400:
+            return "SS400";
+        case kGradeSS490:
+            return "SS490";
+        case kGradeSM520:
+            return "SM520";
+        case kGradeSM490:
+            return "SM490";
+        default:
+            return "";
     }
 }
 
@@ -121,7 +138,9 @@ bool SetWeldGrade(DesignState& state, std::string_view name) {
     return true;
 }
 
-double HoleClearance(double boltDiaCm) { return boltDiaCm > 2.0 ? 0.3 : 0.2; }
+double HoleClearance(double boltDiaCm) {
+    return boltDiaCm > 2.0 ? 0.3 : 0.2;
+}
 
 double BoltDiaFromItem(std::string_view item) {
     return LeadingNumber(item.substr(0, 2)) / kMmPerCm;

@@ -22,8 +22,13 @@ inline constexpr std::array<std::string_view, kBoltDiameterCount> kBoltDiameterN
 inline constexpr std::string_view kCleatGradeName = "SS400";
 
 // Member grade option numbers as the project file keeps them.
-enum MemberGradeOption { kNoGrade = 0, kGradeSS400 = 1, kGradeSS490 = 2, kGradeSM520 = 3,
-                         kGradeSM490 = 4 };
+enum MemberGradeOption {
+    kNoGrade = 0,
+    kGradeSS400 = 1,
+    kGradeSS490 = 2,
+    kGradeSM520 = 3,
+    kGradeSM490 = 4
+};
 // The grade name of an option number ("" for none).
 std::string MemberGradeName(int option);
 // The form's four options tested in caption order SS400, SS490, SM490, SM520.

@@ -12,7 +12,7 @@ namespace {
 
 // Reads the value cells of one grid, row by row, each as its row asks.
 class GridReader {
-public:
+  public:
     explicit GridReader(const TextGrid& grid) : grid_(grid) {}
 
     double Number(int row) const { return LeadingNumber(Text(row)); }
@@ -28,7 +28,7 @@ public:
         return grid_.Has(row, kValueColumn) ? grid_.At(row, kValueColumn) : std::string();
     }
 
-private:
+  private:
     const TextGrid& grid_;
 };
 
@@ -47,7 +47,8 @@ void ReadBeam(DesignState& s, const ConnectionChoices& choices, bool withFlangeD
 }
 
 void ReadBoltAndGrades(DesignState& s, const ConnectionChoices& choices) {
-    const bool diameterChosen = choices.boltDiameter >= 0 && choices.boltDiameter < kBoltDiameterCount;
+    const bool diameterChosen =
+        choices.boltDiameter >= 0 && choices.boltDiameter < kBoltDiameterCount;
     s.BoltDia = diameterChosen ? BoltDiaFromItem(kBoltDiameterNames[choices.boltDiameter]) : 0;
     s.holeClearanceCm = HoleClearance(s.BoltDia);
     const bool gradeChosen = choices.boltGrade >= 0 && choices.boltGrade < kBoltGradeCount;
@@ -105,8 +106,9 @@ void ReadBmep(DesignState& s, const GridReader& g, const ConnectionChoices& choi
     s.boltColumns = 2;
     const auto supportBolts = RoundCount(2.0 * s.boltRows);
     if (!supportBolts)
-        throw DesignError("\"Row of Bolt\" is out of range: twice its value must lie between "
-                          "-32768 and 32767.");
+        throw DesignError(
+            "\"Row of Bolt\" is out of range: twice its value must lie between "
+            "-32768 and 32767.");
     s.supportBolts = *supportBolts;
     s.supportCleats = 2;
     ReadBeam(s, choices, false);
@@ -141,11 +143,20 @@ DesignState ReadDesignInput(ConnectionType type, const TextGrid& grid,
     DesignState state;
     const GridReader reader(grid);
     switch (type) {
-        case ConnectionType::WSP: ReadWsp(state, reader, choices); break;
-        case ConnectionType::ACLT: ReadAclt(state, reader, choices); break;
-        case ConnectionType::BMEP: ReadBmep(state, reader, choices); break;
-        case ConnectionType::BSPL: ReadBspl(state, reader, choices); break;
-        case ConnectionType::None: break;
+        case ConnectionType::WSP:
+            ReadWsp(state, reader, choices);
+            break;
+        case ConnectionType::ACLT:
+            ReadAclt(state, reader, choices);
+            break;
+        case ConnectionType::BMEP:
+            ReadBmep(state, reader, choices);
+            break;
+        case ConnectionType::BSPL:
+            ReadBspl(state, reader, choices);
+            break;
+        case ConnectionType::None:
+            break;
     }
     state.SlipCritical = false;
     return state;

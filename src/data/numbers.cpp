@@ -8,8 +8,12 @@
 namespace jw {
 namespace {
 
-bool IsIgnoredBlank(char ch) { return ch == ' ' || ch == '\t' || ch == '\n'; }
-bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
+bool IsIgnoredBlank(char ch) {
+    return ch == ' ' || ch == '\t' || ch == '\n';
+}
+bool IsDigit(char ch) {
+    return ch >= '0' && ch <= '9';
+}
 
 int DigitValue(char ch, int base) {
     int v = -1;
@@ -29,7 +33,8 @@ double ReadRadixInteger(std::string_view s, std::size_t& used) {
     if (base == 0) return 0;
     double value = 0;
     std::size_t i = 2;
-    for (; i < s.size() && DigitValue(s[i], base) >= 0; ++i) value = value * base + DigitValue(s[i], base);
+    for (; i < s.size() && DigitValue(s[i], base) >= 0; ++i)
+        value = value * base + DigitValue(s[i], base);
     if (i > 2) used = i;
     return value;
 }
@@ -188,7 +193,19 @@ std::string FormatUpToTwo(double value) {
     return (d.negative ? "-" : "") + d.whole + "." + d.fraction;
 }
 
-double RoundRatio(double ratio) { return LeadingNumber(FormatFixed(ratio, 2)); }
+std::string FormatPlain(double value, bool singlePrecision) {
+    if (!std::isfinite(value)) return NonFiniteText(value);
+    if (value == 0) return "0";
+    char buf[40];
+    const int digits = singlePrecision ? 7 : 15;
+    const auto result =
+        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, digits);
+    return std::string(buf, result.ptr);
+}
+
+double RoundRatio(double ratio) {
+    return LeadingNumber(FormatFixed(ratio, 2));
+}
 
 std::string FormatNumber(double value, std::string_view pattern) {
     if (pattern == "0.00") return FormatFixed(value, 2);

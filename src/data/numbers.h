@@ -31,6 +31,11 @@ std::string FormatWhole(double value);
 // "#.##": at most two decimals, point always written ("12.", ".5", "3.14").
 std::string FormatUpToTwo(double value);
 
+// The plain number-to-text conversion used where a number is joined into a text: no fixed
+// decimals, no leading blank, up to 7 significant digits for a single-precision value and 15 for
+// a double ("230", "12.5").
+std::string FormatPlain(double value, bool singlePrecision = false);
+
 // A ratio as shown to two decimals and read back: what every verdict compares with 1.
 double RoundRatio(double ratio);
 

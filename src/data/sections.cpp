@@ -21,10 +21,16 @@ std::optional<int> FindPosition(const std::array<std::string_view, N>& rows,
 
 }  // namespace
 
-std::string_view BeamRowAt(int position) { return RowAt(kSectionRows, position); }
-std::string_view AngleRowAt(int position) { return RowAt(kAngleRows, position); }
+std::string_view BeamRowAt(int position) {
+    return RowAt(kSectionRows, position);
+}
+std::string_view AngleRowAt(int position) {
+    return RowAt(kAngleRows, position);
+}
 
-std::string SectionName(std::string_view row) { return WordAt(row, 1); }
+std::string SectionName(std::string_view row) {
+    return WordAt(row, 1);
+}
 
 std::optional<int> FindBeamPosition(std::string_view name) {
     return FindPosition(kSectionRows, name);

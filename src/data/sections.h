@@ -28,8 +28,13 @@ inline constexpr std::string_view kAngleHeading =
     "Sx(cm^3)    Sy(cm^3)";
 
 // Field numbers (from 1) of the dimensions the designs read.
-enum SectionFieldIndex { kDepth = 3, kFlangeWidth = 4, kWebThickness = 5, kFlangeThickness = 6,
-                         kRootRadius = 7 };
+enum SectionFieldIndex {
+    kDepth = 3,
+    kFlangeWidth = 4,
+    kWebThickness = 5,
+    kFlangeThickness = 6,
+    kRootRadius = 7
+};
 inline constexpr int kAngleThicknessField = 5;
 
 // The row at a 0-based list position; the empty text when there is none (no choice made).

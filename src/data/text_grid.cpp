@@ -33,7 +33,8 @@ void FillGridColumn(TextGrid& grid, int lastIndex, int column,
     for (int r = 0; r < grid.rows; ++r) grid.At(r, column).clear();
     for (int j = 0; j <= lastIndex && j < static_cast<int>(texts.size()); ++j) {
         if (texts[j].empty()) continue;
-        grid.At(j, column) = format.empty() ? texts[j] : FormatNumber(LeadingNumber(texts[j]), format);
+        grid.At(j, column) =
+            format.empty() ? texts[j] : FormatNumber(LeadingNumber(texts[j]), format);
     }
 }
 

@@ -21,7 +21,7 @@ struct TextGrid {
         return row >= 0 && row < rows && column >= 0 && column < columns;
     }
 
-private:
+  private:
     std::size_t Index(int row, int column) const;
 };
 

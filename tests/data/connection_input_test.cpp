@@ -13,11 +13,13 @@ namespace {
 
 TextGrid FilledGrid(ConnectionType type, const std::vector<std::string>& values) {
     TextGrid grid = BuildInputGrid(type);
-    for (std::size_t i = 0; i < values.size(); ++i) grid.At(static_cast<int>(i) + 1, kValueColumn) = values[i];
+    for (std::size_t i = 0; i < values.size(); ++i)
+        grid.At(static_cast<int>(i) + 1, kValueColumn) = values[i];
     return grid;
 }
 
-const std::vector<std::string> kWspSample = {"10000", "9", "1", "3", "1", "10", "40", "75", "70", "6", "2"};
+const std::vector<std::string> kWspSample = {"10000", "9",  "1",  "3", "1", "10",
+                                             "40",    "75", "70", "6", "2"};
 
 TEST(InputLayout, EachTypeHasItsRowsLabelsAndUnits) {
     struct Case {
@@ -85,7 +87,8 @@ TEST(InputGate, CleatMessageWinsAndAnglesAreLimitedByLabel) {
     TextGrid wsp = BuildInputGrid(ConnectionType::WSP);
     wsp.At(3, kValueColumn) = "3";
     EXPECT_EQ(CheckInputGate(wsp), GateResult::TooManyCleats);
-    TextGrid aclt = FilledGrid(ConnectionType::ACLT, {"4000", "3", "2", "1", "2", "10", "20", "45"});
+    TextGrid aclt =
+        FilledGrid(ConnectionType::ACLT, {"4000", "3", "2", "1", "2", "10", "20", "45"});
     EXPECT_TRUE(IsInputComplete(aclt));
     EXPECT_FALSE(IsCleatCountValid(aclt));
     TextGrid bspl = BuildInputGrid(ConnectionType::BSPL);
@@ -98,7 +101,8 @@ TEST(InputReaders, WspReadsRowsBeamBoltAndGrades) {
     choices.beamSection = *FindBeamPosition("H-300X150X36.7(kg/m)");
     choices.boltGrade = 2;     // A325-N
     choices.boltDiameter = 3;  // 20 mm.
-    const DesignState s = ReadDesignInput(ConnectionType::WSP, FilledGrid(ConnectionType::WSP, kWspSample), choices);
+    const DesignState s =
+        ReadDesignInput(ConnectionType::WSP, FilledGrid(ConnectionType::WSP, kWspSample), choices);
     EXPECT_EQ(s.shearKg, 10000);
     EXPECT_DOUBLE_EQ(s.cleatThicknessCm, 0.9);
     EXPECT_EQ(s.cleats, 1);
@@ -126,7 +130,8 @@ TEST(InputReaders, AcltTakesTheAngleThicknessAndCountsSupportCleats) {
     choices.beamSection = 8;
     choices.angleSection = 13;  // L-100X100X10.7(kg/m), t = 7 mm
     const DesignState s = ReadDesignInput(
-        ConnectionType::ACLT, FilledGrid(ConnectionType::ACLT, {"4000", "2", "2", "1", "2", "10", "20", "45"}), choices);
+        ConnectionType::ACLT,
+        FilledGrid(ConnectionType::ACLT, {"4000", "2", "2", "1", "2", "10", "20", "45"}), choices);
     EXPECT_NEAR(s.cleatThicknessCm, 0.7, 1e-6);
     EXPECT_EQ(s.cleats, 2);
     EXPECT_EQ(s.supportCleats, 2);
@@ -140,7 +145,8 @@ TEST(InputReaders, BmepFixesItsCountsAndBsplReadsTheFlangeSplice) {
     ConnectionChoices choices;
     choices.beamSection = 8;
     const DesignState e = ReadDesignInput(
-        ConnectionType::BMEP, FilledGrid(ConnectionType::BMEP, {"110880", "5500", "6", "4", "30", "60"}), choices);
+        ConnectionType::BMEP,
+        FilledGrid(ConnectionType::BMEP, {"110880", "5500", "6", "4", "30", "60"}), choices);
     EXPECT_EQ(e.momentKgCm, 110880);
     EXPECT_EQ(e.supportBolts, 8);
     EXPECT_EQ(e.boltColumns, 2);
@@ -148,8 +154,8 @@ TEST(InputReaders, BmepFixesItsCountsAndBsplReadsTheFlangeSplice) {
     EXPECT_EQ(e.supportCleats, 2);
     const DesignState s = ReadDesignInput(
         ConnectionType::BSPL,
-        FilledGrid(ConnectionType::BSPL, {"75000", "3000", "9", "2", "2", "1", "10", "18", "43", "9", "1", "2", "20",
-                                          "0", "30", "45"}),
+        FilledGrid(ConnectionType::BSPL, {"75000", "3000", "9", "2", "2", "1", "10", "18", "43",
+                                          "9", "1", "2", "20", "0", "30", "45"}),
         choices);
     EXPECT_EQ(s.flangeCleats, 1);
     EXPECT_EQ(s.flangeRows, 2);
@@ -166,7 +172,8 @@ TEST(InputReaders, CountsOutsideSixteenBitsNameTheirRow) {
         ReadDesignInput(ConnectionType::WSP, grid, {});
         FAIL() << "expected a DesignError";
     } catch (const DesignError& e) {
-        EXPECT_NE(std::string(e.what()).find("\"Number of Bolt Row\""), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("\"Number of Bolt Row\""), std::string::npos)
+            << e.what();
     }
     TextGrid bmep = FilledGrid(ConnectionType::BMEP, {"1", "1", "6", "20000", "30", "60"});
     EXPECT_THROW(ReadDesignInput(ConnectionType::BMEP, bmep, {}), DesignError);

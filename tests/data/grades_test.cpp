@@ -40,7 +40,8 @@ TEST(Grades, UnknownNamesLeaveTheStateAlone) {
 }
 
 TEST(Grades, BoltShearAllowablesAndSlipCritical) {
-    const double fv[] = {690, 2070, 1450, 1450, 2760, 1930, 1930, 2070, 1450, 1450, 2760, 1930, 1930};
+    const double fv[] = {690,  2070, 1450, 1450, 2760, 1930, 1930,
+                         2070, 1450, 1450, 2760, 1930, 1930};
     for (int i = 0; i < kBoltGradeCount; ++i) {
         DesignState s;
         ASSERT_TRUE(SetBoltGrade(s, kBoltGradeNames[i]));

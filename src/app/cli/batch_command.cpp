@@ -1,0 +1,88 @@
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "app/cli/arguments.h"
+#include "app/cli/commands.h"
+#include "app/cli/text_output.h"
+#include "data/atomic_file.h"
+#include "data/design_error.h"
+#include "data/sections.h"
+#include "project/project_file.h"
+
+namespace jw::cli {
+namespace {
+
+constexpr const char* kBatchHelp =
+    "Usage: jointwright-cli batch FILE.Bol... [--csv OUT]\n"
+    "\n"
+    "Designs each project file and prints one CSV line per file: file, type, beam, accepted,\n"
+    "stress range, and the governing mode of failure or the reason the run stopped. No report\n"
+    "file is written.\n"
+    "\n"
+    "  --csv OUT  write the lines to OUT instead of the standard output\n"
+    "\n"
+    "Exit status: 0 all accepted, 1 some must be redesigned, 2 some could not be designed.\n";
+
+struct BatchLine {
+    std::string text;
+    int status;
+};
+
+BatchLine DesignOne(const std::string& path) {
+    std::string type, beam, accepted = "no", range, mode;
+    int status = kExitStopped;
+    try {
+        const Project project = LoadProjectFile(path);
+        type = TypeName(project.type);
+        beam = SectionName(BeamRowAt(project.choices.beamSection));
+        const DesignResult result =
+            RunDesign({project.type, project.choices, ProjectGrid(project)}, RunOptions{""});
+        if (result.status == RunStatus::Stopped) {
+            mode = result.message;
+        } else {
+            accepted = result.status == RunStatus::Accepted ? "yes" : "no";
+            range = result.summary.At(3, 1);
+            mode = result.status == RunStatus::Accepted ? "" : result.summary.At(4, 1);
+            status = result.status == RunStatus::Accepted ? kExitAccepted : kExitRejected;
+        }
+    } catch (const ProjectFileError& error) {
+        mode = error.what();
+    }
+    std::string line;
+    for (const std::string* field :
+         std::initializer_list<const std::string*>{&path, &type, &beam, &accepted, &range, &mode})
+        line += (line.empty() ? "" : ",") + CsvField(*field);
+    return {line + "\n", status};
+}
+
+}  // namespace
+
+int BatchCommand(const Arguments& args) {
+    const ParsedArguments parsed = ParseArguments(args, {"--help"}, {"--csv"});
+    if (parsed.Has("--help")) {
+        std::cout << kBatchHelp;
+        return kExitAccepted;
+    }
+    if (parsed.files.empty()) throw UsageError("batch needs at least one project file");
+    std::string csv = "file,type,beam,accepted,stress_range,mode\n";
+    int worst = kExitAccepted;
+    for (const std::string& path : parsed.files) {
+        const BatchLine line = DesignOne(path);
+        csv += line.text;
+        worst = std::max(worst, line.status);
+    }
+    if (const auto out = parsed.Option("--csv")) {
+        try {
+            WriteTextFileAtomically(*out, csv);
+        } catch (const DesignError& error) {
+            std::cerr << error.what() << "\n";
+            return kExitStopped;
+        }
+    } else {
+        std::cout << csv;
+    }
+    return worst;
+}
+
+}  // namespace jw::cli

@@ -1,0 +1,38 @@
+// jointwright-cli: design, draw and check connections from project files without a window.
+#include <iostream>
+
+#include "app/cli/arguments.h"
+#include "app/cli/commands.h"
+
+namespace {
+
+constexpr const char* kHelp =
+    "Usage: jointwright-cli COMMAND [ARGUMENTS]\n"
+    "\n"
+    "Commands:\n"
+    "  design FILE.Bol   design one connection and print its result table\n"
+    "  batch FILE.Bol... design many connections, one CSV line each\n"
+    "  draw FILE.Bol     draw a connection without designing it\n"
+    "\n"
+    "Run 'jointwright-cli COMMAND --help' for the options of a command.\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace jw::cli;
+    const Arguments args(argv + (argc > 1 ? 2 : 1), argv + argc);
+    const std::string command = argc > 1 ? argv[1] : "";
+    try {
+        if (command == "design") return DesignCommand(args);
+        if (command == "batch") return BatchCommand(args);
+        if (command == "draw") return DrawCommand(args);
+        if (command == "--help" || command == "help") {
+            std::cout << kHelp;
+            return kExitAccepted;
+        }
+        throw UsageError(command.empty() ? "no command given" : "unknown command " + command);
+    } catch (const UsageError& error) {
+        std::cerr << "jointwright-cli: " << error.what() << " (see 'jointwright-cli --help')\n";
+        return kExitStopped;
+    }
+}

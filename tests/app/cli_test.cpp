@@ -1,0 +1,134 @@
+// End-to-end runs of the command-line program on project files.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "../design/design_fixtures.h"
+#include "project/project_file.h"
+
+namespace jw {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+    int status;
+    std::string out;
+};
+
+// Runs the program with `arguments` in `folder`; standard error joins standard output.
+Outcome RunCli(const std::string& arguments, const fs::path& folder) {
+    const std::string command =
+        "cd '" + folder.string() + "' && '" JW_CLI_PATH "' " + arguments + " 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string out;
+    char buf[4096];
+    for (std::size_t n; (n = fread(buf, 1, sizeof buf, pipe)) > 0;) out.append(buf, n);
+    const int status = pclose(pipe);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+}
+
+class Cli : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() /
+                  ("jw_cli_" +
+                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    std::string Save(const std::string& name, const ConnectionInput& input) {
+        Project project;
+        project.type = input.type;
+        project.choices = input.choices;
+        project.values = GridValues(input.grid);
+        SaveProjectFile((folder_ / name).string(), project);
+        return name;
+    }
+    std::string Read(const std::string& name) {
+        std::ifstream in(folder_ / name, std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    fs::path folder_;
+};
+
+TEST_F(Cli, DesignPrintsJsonAndWritesTheReport) {
+    Save("wsp.Bol", testing::WspWorkedRun());
+    const Outcome o = RunCli("design wsp.Bol --json", folder_);
+    EXPECT_EQ(o.status, 1) << o.out;
+    EXPECT_EQ(o.out,
+              "{\"type\": \"WSP\", \"caption\": \"Shear Plate Connection\", \"accepted\": false, "
+              "\"table\": [[\"\", \"\", \"\", \"\"], [\"*** Web Splice ***\", \"\", \"\", \"\"], "
+              "[\"S.R. Bolt shear\", \"AISC/ASD Sect. J.4-1\", \"1.03\", \"REDESIGNED\"], "
+              "[\"S.R. Bearing at Beam Web\", \"AISC/ASD Sect. J.3-1\", \"0.74\", \"PASSED\"], "
+              "[\"S.R. Bearing at Web Cleat(s)\", \"AISC/ASD Sect. J.3-1\", \"0.54\", \"PASSED\"], "
+              "[\"S.R. Tearing at Beam Web\", \"AISC/ASD Sect. J.5-2\", \"0.60\", \"PASSED\"], "
+              "[\"S.R. Tearing at Web Cleat(s)\", \"AISC/ASD Sect. J.5-2\", \"0.55\", \"PASSED\"], "
+              "[\"S.R. Shear resistance of welded cleat plate\", \"AISC/ASD Sect. J.2-2\", "
+              "\"0.35\", \"PASSED\"], [\"\", \"\", \"\", \"\"]], \"summary\": [[\"Beam\", "
+              "\"H-300X150X36.7(kg/m)\"], [\"Cleat Plate\", \"1 PL-9X230X90\"], [\"Bolt\", "
+              "\"3 - M20 (A325-N)\"], [\"Stress Range\", \"0.35 / 1.03\"], [\"Mode of Failure\", "
+              "\"Bolt shear\"]]}\n");
+    const std::string report = Read("result.out");
+    EXPECT_EQ(report.find("----------------------------------------\r\nJointWright\r\n"), 0u);
+    EXPECT_NE(report.find("Type - Welded Shear Plate (WSP)\r\n"), std::string::npos);
+}
+
+TEST_F(Cli, ExitStatusTellsAcceptedStoppedAndBadFiles) {
+    Save("aclt.Bol", testing::AcltWorkedRun());
+    Outcome o = RunCli("design aclt.Bol --report out/aclt.out", folder_);
+    EXPECT_EQ(o.status, 2) << "the report folder does not exist: " << o.out;
+    EXPECT_NE(o.out.find("out/aclt.out"), std::string::npos) << o.out;
+    fs::create_directories(folder_ / "out");
+    o = RunCli("design aclt.Bol --report out/aclt.out", folder_);
+    EXPECT_EQ(o.status, 0) << o.out;
+    EXPECT_NE(o.out.find("Connection   | Accept"), std::string::npos) << o.out;
+    EXPECT_TRUE(fs::exists(folder_ / "out/aclt.out"));
+
+    ConnectionInput incomplete = testing::WspWorkedRun();
+    incomplete.grid.At(4, kValueColumn) = "";
+    Save("incomplete.Bol", incomplete);
+    o = RunCli("design incomplete.Bol", folder_);
+    EXPECT_EQ(o.status, 2);
+    EXPECT_EQ(o.out, "Input data not complete! Re-Input Data.\n");
+
+    std::ofstream(folder_ / "bad.Bol") << "NOT A PROJECT\r\n";
+    o = RunCli("design bad.Bol", folder_);
+    EXPECT_EQ(o.status, 3);
+    EXPECT_NE(o.out.find("Line 1"), std::string::npos) << o.out;
+
+    o = RunCli("design", folder_);
+    EXPECT_EQ(o.status, 2);
+    o = RunCli("design --help", folder_);
+    EXPECT_EQ(o.status, 0);
+    EXPECT_EQ(o.out.find("Usage: jointwright-cli design"), 0u);
+}
+
+TEST_F(Cli, BatchWritesOneCsvLinePerFile) {
+    Save("a.Bol", testing::AcltWorkedRun());
+    Save("w.Bol", testing::WspWorkedRun());
+    std::ofstream(folder_ / "bad.Bol") << "TAV JOINTWRIGHT\r\n";
+    const Outcome o = RunCli("batch a.Bol w.Bol bad.Bol --csv all.csv", folder_);
+    EXPECT_EQ(o.status, 2) << o.out;
+    const std::string csv = Read("all.csv");
+    EXPECT_EQ(csv.substr(0, csv.find("bad.Bol")),
+              "file,type,beam,accepted,stress_range,mode\n"
+              "a.Bol,ACLT,H-300X150X36.7(kg/m),yes,0.17 / 0.74,\n"
+              "w.Bol,WSP,H-300X150X36.7(kg/m),no,0.35 / 1.03,Bolt shear\n");
+    EXPECT_NE(csv.find("bad.Bol,,,no,,Line 2: the file ends before the project name."),
+              std::string::npos)
+        << csv;
+}
+
+}  // namespace
+}  // namespace jw
