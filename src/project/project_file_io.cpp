@@ -1,15 +1,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
-#include <random>
 #include <system_error>
 
+#include "data/atomic_file.h"
 #include "project/project_file.h"
-
-#if defined(__unix__) || defined(__APPLE__)
-#include <unistd.h>
-#define JW_HAVE_FSYNC 1
-#endif
 
 namespace jw {
 namespace {
@@ -32,48 +27,6 @@ std::string SystemReason() {
     throw ProjectFileError(0, "Cannot save " + Quoted(path) + ": " + reason + ".");
 }
 
-// The file the save replaces: the target of a link rather than the link itself, so that a
-// linked project file is updated where it lives.
-fs::path SaveTarget(const std::string& path) {
-    std::error_code ec;
-    if (fs::is_symlink(path, ec)) {
-        const fs::path resolved = fs::weakly_canonical(path, ec);
-        if (!ec) return resolved;
-    }
-    return fs::path(path);
-}
-
-// Creates a new file beside the target, never reusing a name that exists.
-std::FILE* CreateTemporary(const fs::path& target, fs::path& temporary) {
-    std::random_device seed;
-    std::mt19937 random(seed());
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        fs::path candidate = target;
-        candidate += ".save-" + std::to_string(random() % 1000000) + ".tmp";
-        errno = 0;
-        if (std::FILE* file = std::fopen(candidate.string().c_str(), "wbx")) {
-            temporary = candidate;
-            return file;
-        }
-        if (errno != EEXIST) return nullptr;
-    }
-    return nullptr;
-}
-
-// Writes, flushes and closes; false (errno set) when any step fails.
-bool WriteAndClose(std::FILE* file, const std::string& text) {
-    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    ok = ok && std::fflush(file) == 0;
-#ifdef JW_HAVE_FSYNC
-    // The data must be on the disk before the rename makes it the project file.
-    ok = ok && fsync(fileno(file)) == 0;
-#endif
-    const int writeErrno = errno;
-    const bool closed = std::fclose(file) == 0;
-    if (!ok) errno = writeErrno;
-    return ok && closed;
-}
-
 }  // namespace
 
 void SaveProjectFile(const std::string& path, const Project& project) {
@@ -83,32 +36,16 @@ void SaveProjectFile(const std::string& path, const Project& project) {
     } catch (const ProjectFileError& e) {
         throw ProjectFileError(e.line(), "Cannot save " + Quoted(path) + ". " + e.what());
     }
-    const fs::path target = SaveTarget(path);
     // A project file made read-only was made so on purpose (an issued design): keep it.
     std::error_code ec;
-    const fs::file_status old = fs::status(target, ec);
+    const fs::file_status old = fs::status(path, ec);  // a link's target
     if (!ec && fs::is_regular_file(old) &&
         (old.permissions() & fs::perms::owner_write) == fs::perms::none)
         SaveFailed(path, "the file is read-only");
 
-    fs::path temporary;
-    std::FILE* file = CreateTemporary(target, temporary);
-    if (!file) SaveFailed(path, "cannot create a file in its folder (" + SystemReason() + ")");
-
-    if (!WriteAndClose(file, text)) {
-        const std::string reason = SystemReason();
-        fs::remove(temporary, ec);
-        SaveFailed(path, "writing failed (" + reason + "); any earlier file is unchanged");
-    }
-    // The replaced file keeps its permissions.
-    if (fs::is_regular_file(old)) fs::permissions(temporary, old.permissions(), ec);
-
-    fs::rename(temporary, target, ec);
-    if (ec) {
-        const std::string reason = ec.message();
-        fs::remove(temporary, ec);
-        SaveFailed(path, "it cannot be replaced (" + reason + "); any earlier file is unchanged");
-    }
+    // The data must be on the disk before the rename makes it the project file.
+    const std::string reason = ReplaceFileContents(path, text, true);
+    if (!reason.empty()) SaveFailed(path, reason);
 }
 
 Project LoadProjectFile(const std::string& path) {
