@@ -93,36 +93,45 @@ struct DecimalText {
 };
 
 DecimalText RoundDecimal(double value, int decimals) {
-    DecimalText out;
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
-    std::string digits;
-    const char* p = buf;
+    // 15 significant digits, then up to 308 places before the point and the decimals asked.
+    char scientific[32];
+    const auto written = std::to_chars(scientific, scientific + sizeof scientific - 1,
+                                       std::fabs(value), std::chars_format::scientific, 14);
+    *written.ptr = '\0';
+    char digits[400] = {};
+    int count = 0;
+    const char* p = scientific;
     for (; *p && *p != 'e'; ++p)
-        if (IsDigit(*p)) digits += *p;
-    const int exponent = std::atoi(p + 1);
-    int pointAt = exponent + 1;  // digits before the decimal point
+        if (IsDigit(*p)) digits[count++] = *p;
+    int pointAt = std::atoi(p + 1) + 1;  // digits before the decimal point
     if (pointAt < 0) {
-        digits.insert(0, static_cast<std::size_t>(-pointAt), '0');
+        const int pad = -pointAt;
+        for (int k = count - 1; k >= 0; --k) digits[k + pad] = digits[k];
+        for (int k = 0; k < pad; ++k) digits[k] = '0';
+        count += pad;
         pointAt = 0;
     }
     const int keep = pointAt + decimals;
-    if (static_cast<int>(digits.size()) < keep + 1) digits.append(keep + 1 - digits.size(), '0');
+    while (count < keep + 1) digits[count++] = '0';
     const bool roundUp = digits[keep] >= '5';
-    digits.resize(keep);
+    int start = 1;  // digits[0] is room for a carry out of the first digit
+    for (int k = keep; k > 0; --k) digits[k] = digits[k - 1];
+    digits[0] = '0';
     if (roundUp) {
-        int i = keep - 1;
-        for (; i >= 0 && digits[i] == '9'; --i) digits[i] = '0';
-        if (i >= 0) {
-            ++digits[i];
-        } else {
-            digits.insert(digits.begin(), '1');
+        int k = keep;
+        for (; k >= 1 && digits[k] == '9'; --k) digits[k] = '0';
+        ++digits[k];
+        if (k == 0) {
+            start = 0;
             ++pointAt;
         }
     }
-    out.whole = digits.substr(0, pointAt);
-    out.fraction = digits.substr(pointAt);
-    out.whole.erase(0, out.whole.find_first_not_of('0'));
+    DecimalText out;
+    const char* first = digits + start;
+    int wholeLength = pointAt;
+    while (wholeLength > 0 && *first == '0') ++first, --wholeLength;
+    out.whole.assign(first, wholeLength);
+    out.fraction.assign(first + wholeLength, decimals);
     const bool zero = out.whole.empty() && out.fraction.find_first_not_of('0') == std::string::npos;
     out.negative = value < 0 && !zero;
     return out;
@@ -136,6 +145,15 @@ std::string NonFiniteText(double value) {
 }  // namespace
 
 double LeadingNumber(std::string_view text) {
+    // Most texts are plain numbers: read them in place.
+    if (!text.empty() && text.find_first_of(" \t\n+dD&") == std::string_view::npos) {
+        const std::size_t first = text[0] == '-' ? 1 : 0;
+        if (first == text.size() || !(IsDigit(text[first]) || text[first] == '.')) return 0;
+        double value = 0;
+        const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+        if (result.ec == std::errc()) return value;
+        if (result.ec == std::errc::invalid_argument) return 0;
+    }
     std::string packed;
     packed.reserve(text.size());
     for (char ch : text)

@@ -11,19 +11,29 @@ constexpr std::string_view kIndent = "    ";
 
 class ReportText {
   public:
-    void Plain(std::string_view text) { Line(std::string(text)); }
-    void Rule(int length) { Line(std::string(length, '-')); }
-    void Blank() { Line(""); }
-    void Value(std::string_view label, std::string value, std::string_view unit = {}) {
-        Line(std::string(label) + value + std::string(unit));
+    ReportText() { text_.reserve(4096); }
+    void Plain(std::string_view text) { Line(text); }
+    void Rule(int length) {
+        text_.append(length, '-');
+        text_ += "\r\n";
     }
-    void Indented(std::string_view label, std::string value, std::string_view unit = {}) {
-        Value(std::string(kIndent) + std::string(label), std::move(value), unit);
+    void Blank() { text_ += "\r\n"; }
+    void Value(std::string_view label, std::string_view value, std::string_view unit = {}) {
+        text_ += label;
+        text_ += value;
+        Line(unit);
+    }
+    void Indented(std::string_view label, std::string_view value, std::string_view unit = {}) {
+        text_ += kIndent;
+        Value(label, value, unit);
     }
     std::string Take() { return std::move(text_); }
 
   private:
-    void Line(const std::string& line) { text_ += line + "\r\n"; }
+    void Line(std::string_view tail) {
+        text_ += tail;
+        text_ += "\r\n";
+    }
     std::string text_;
 };
 
@@ -45,7 +55,7 @@ void Banner(ReportText& r) {
     r.Plain(kProgramName);
     r.Plain("Bolted steel beam connection design (AISC-ASD)");
     r.Blank();
-    r.Plain(std::string("Version ") + kProgramVersion);
+    r.Value("Version ", kProgramVersion);
     r.Rule(40);
     r.Blank();
 }
