@@ -114,6 +114,35 @@ TEST_F(Cli, ExitStatusTellsAcceptedStoppedAndBadFiles) {
     EXPECT_EQ(o.out.find("Usage: jointwright-cli design"), 0u);
 }
 
+TEST_F(Cli, DrawWritesAnSvgAfterThePreviewGate) {
+    Save("wsp.Bol", testing::WspWorkedRun());
+    Outcome o = RunCli("draw wsp.Bol --svg wsp.svg", folder_);
+    EXPECT_EQ(o.status, 0) << o.out;
+    const std::string svg = Read("wsp.svg");
+    EXPECT_EQ(svg.find("<?xml"), 0u);
+    EXPECT_NE(svg.find("</svg>"), std::string::npos);
+
+    ConnectionInput incomplete = testing::WspWorkedRun();
+    incomplete.grid.At(2, kValueColumn) = "";
+    Save("incomplete.Bol", incomplete);
+    o = RunCli("draw incomplete.Bol --svg no.svg", folder_);
+    EXPECT_EQ(o.status, 2);
+    EXPECT_EQ(o.out, "Input data not complete!\n");
+    EXPECT_FALSE(fs::exists(folder_ / "no.svg"));
+
+    ConnectionInput noBeam = testing::WspWorkedRun();
+    noBeam.choices.beamSection = -1;
+    Save("nobeam.Bol", noBeam);
+    o = RunCli("draw nobeam.Bol --svg no.svg", folder_);
+    EXPECT_EQ(o.status, 2);
+    EXPECT_NE(o.out.find("No beam section is chosen"), std::string::npos) << o.out;
+    EXPECT_FALSE(fs::exists(folder_ / "no.svg"));
+
+    o = RunCli("design wsp.Bol --svg designed.svg", folder_);
+    EXPECT_EQ(o.status, 1) << o.out;
+    EXPECT_EQ(Read("designed.svg"), svg);
+}
+
 TEST_F(Cli, BatchWritesOneCsvLinePerFile) {
     Save("a.Bol", testing::AcltWorkedRun());
     Save("w.Bol", testing::WspWorkedRun());

@@ -1,22 +1,24 @@
-#include <fstream>
 #include <iostream>
 
 #include "app/cli/arguments.h"
 #include "app/cli/commands.h"
+#include "app/cli/load_project.h"
 #include "app/cli/text_output.h"
-#include "project/project_file.h"
+#include "data/design_error.h"
+#include "drawing/svg_canvas.h"
 
 namespace jw::cli {
 namespace {
 
 constexpr const char* kDesignHelp =
-    "Usage: jointwright-cli design FILE.Bol [--json] [--report PATH]\n"
+    "Usage: jointwright-cli design FILE.Bol [--json] [--report PATH] [--svg OUT.svg]\n"
     "\n"
     "Designs the connection of a project file, writes the calculation report (result.out in\n"
     "the current folder, or PATH) and prints the result table and summary.\n"
     "\n"
     "  --json         print one JSON object instead of the aligned table\n"
     "  --report PATH  write the report to PATH instead of result.out\n"
+    "  --svg OUT.svg  also draw the designed connection to scale as an SVG file\n"
     "\n"
     "Exit status: 0 accepted, 1 must be redesigned, 2 the run stopped, 3 the file is not a\n"
     "valid project file.\n";
@@ -24,28 +26,31 @@ constexpr const char* kDesignHelp =
 }  // namespace
 
 int DesignCommand(const Arguments& args) {
-    const ParsedArguments parsed = ParseArguments(args, {"--json", "--help"}, {"--report"});
+    const ParsedArguments parsed =
+        ParseArguments(args, {"--json", "--help"}, {"--report", "--svg"});
     if (parsed.Has("--help")) {
         std::cout << kDesignHelp;
         return kExitAccepted;
     }
     if (parsed.files.size() != 1) throw UsageError("design takes exactly one project file");
-    const std::string& path = parsed.files.front();
-    Project project;
-    try {
-        project = LoadProjectFile(path);
-    } catch (const ProjectFileError& error) {
-        std::cerr << path << ": " << error.what() << "\n";
-        return kExitBadFile;
-    }
-    const ConnectionInput input{project.type, project.choices, ProjectGrid(project)};
+    const auto project = LoadProjectForCommand(parsed.files.front());
+    if (!project) return kExitBadFile;
+    const ConnectionInput input{project->type, project->choices, ProjectGrid(*project)};
     const DesignResult result =
         RunDesign(input, RunOptions{parsed.Option("--report").value_or("result.out")});
     if (result.status == RunStatus::Stopped) {
         std::cerr << result.message << "\n";
         return kExitStopped;
     }
-    std::cout << (parsed.Has("--json") ? JsonText(project.type, result) : AlignedText(result));
+    if (const auto svg = parsed.Option("--svg")) {
+        try {
+            WriteConnectionSvg(*svg, input.type, input.grid, input.choices);
+        } catch (const DesignError& error) {
+            std::cerr << error.what() << "\n";
+            return kExitStopped;
+        }
+    }
+    std::cout << (parsed.Has("--json") ? JsonText(input.type, result) : AlignedText(result));
     return result.status == RunStatus::Accepted ? kExitAccepted : kExitRejected;
 }
 
