@@ -3,9 +3,10 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$ROOT"
 
+# python3-ezdxf: a CAD reader written apart from JointWright; a test opens the DXF drawings in it.
 PACKAGES=(cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev libgl-dev clang clang-format libclang-rt-dev poppler-utils xvfb xauth
-          fonts-dejavu-core)
+          fonts-dejavu-core python3-ezdxf)
 
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi

@@ -143,6 +143,43 @@ TEST_F(Cli, DrawWritesAnSvgAfterThePreviewGate) {
     EXPECT_EQ(Read("designed.svg"), svg);
 }
 
+TEST_F(Cli, DrawAndDesignWriteTheSameDxfForCad) {
+    Save("wsp.Bol", testing::WspWorkedRun());
+    Outcome o = RunCli("draw wsp.Bol --svg wsp.svg --dxf wsp.dxf", folder_);
+    EXPECT_EQ(o.status, 0) << o.out;
+    const std::string dxf = Read("wsp.dxf");
+    EXPECT_EQ(dxf.find("  0\r\nSECTION\r\n  2\r\nHEADER\r\n"), 0u);
+    EXPECT_EQ(dxf.substr(dxf.size() - 10), "  0\r\nEOF\r\n");
+    EXPECT_EQ(Read("wsp.svg").find("<?xml"), 0u);
+
+    o = RunCli("design wsp.Bol --dxf designed.dxf", folder_);
+    EXPECT_EQ(o.status, 1) << o.out;
+    EXPECT_EQ(Read("designed.dxf"), dxf);
+
+    o = RunCli("draw wsp.Bol --dxf missing/wsp.dxf", folder_);
+    EXPECT_EQ(o.status, 2);
+    EXPECT_NE(o.out.find("missing/wsp.dxf"), std::string::npos) << o.out;
+
+    o = RunCli("draw wsp.Bol", folder_);
+    EXPECT_EQ(o.status, 2) << "nothing to write is a usage error";
+    EXPECT_NE(o.out.find("--dxf"), std::string::npos) << o.out;
+}
+
+TEST_F(Cli, VerifyPassesAndCountsItsChecks) {
+    Outcome o = RunCli("verify", folder_);
+    EXPECT_EQ(o.status, 0) << o.out;
+    EXPECT_NE(o.out.find("\nWSP worked run\n"), std::string::npos) << o.out;
+    EXPECT_EQ(o.out.find("FAIL"), std::string::npos) << o.out;
+    EXPECT_NE(o.out.find(" passed, 0 failed\n"), std::string::npos) << o.out;
+
+    o = RunCli("verify --failures", folder_);
+    EXPECT_EQ(o.status, 0) << o.out;
+    EXPECT_EQ(o.out.find("PASS"), std::string::npos) << "only failures are listed: " << o.out;
+
+    o = RunCli("verify extra.Bol", folder_);
+    EXPECT_EQ(o.status, 2) << o.out;
+}
+
 TEST_F(Cli, BatchWritesOneCsvLinePerFile) {
     Save("a.Bol", testing::AcltWorkedRun());
     Save("w.Bol", testing::WspWorkedRun());

@@ -12,7 +12,8 @@ constexpr const char* kHelp =
     "Commands:\n"
     "  design FILE.Bol   design one connection and print its result table\n"
     "  batch FILE.Bol... design many connections, one CSV line each\n"
-    "  draw FILE.Bol     draw a connection without designing it\n"
+    "  draw FILE.Bol     draw a connection without designing it (SVG or DXF)\n"
+    "  verify            check the program against worked examples calculated by hand\n"
     "\n"
     "Run 'jointwright-cli COMMAND --help' for the options of a command.\n";
 
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
         if (command == "design") return DesignCommand(args);
         if (command == "batch") return BatchCommand(args);
         if (command == "draw") return DrawCommand(args);
+        if (command == "verify") return VerifyCommand(args);
         if (command == "--help" || command == "help") {
             std::cout << kHelp;
             return kExitAccepted;

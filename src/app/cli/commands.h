@@ -17,5 +17,6 @@ using Arguments = std::vector<std::string>;
 int DesignCommand(const Arguments& args);
 int BatchCommand(const Arguments& args);
 int DrawCommand(const Arguments& args);
+int VerifyCommand(const Arguments& args);
 
 }  // namespace jw::cli

@@ -5,6 +5,7 @@
 #include "app/cli/load_project.h"
 #include "app/cli/text_output.h"
 #include "data/design_error.h"
+#include "drawing/dxf_canvas.h"
 #include "drawing/svg_canvas.h"
 
 namespace jw::cli {
@@ -12,6 +13,7 @@ namespace {
 
 constexpr const char* kDesignHelp =
     "Usage: jointwright-cli design FILE.Bol [--json] [--report PATH] [--svg OUT.svg]\n"
+    "                              [--dxf OUT.dxf]\n"
     "\n"
     "Designs the connection of a project file, writes the calculation report (result.out in\n"
     "the current folder, or PATH) and prints the result table and summary.\n"
@@ -19,6 +21,8 @@ constexpr const char* kDesignHelp =
     "  --json         print one JSON object instead of the aligned table\n"
     "  --report PATH  write the report to PATH instead of result.out\n"
     "  --svg OUT.svg  also draw the designed connection to scale as an SVG file\n"
+    "  --dxf OUT.dxf  also draw it as a DXF file for CAD, in millimetres, with the layers\n"
+    "                 MEMBERS, BOLTS and DIMENSIONS\n"
     "\n"
     "Exit status: 0 accepted, 1 must be redesigned, 2 the run stopped, 3 the file is not a\n"
     "valid project file.\n";
@@ -27,7 +31,7 @@ constexpr const char* kDesignHelp =
 
 int DesignCommand(const Arguments& args) {
     const ParsedArguments parsed =
-        ParseArguments(args, {"--json", "--help"}, {"--report", "--svg"});
+        ParseArguments(args, {"--json", "--help"}, {"--report", "--svg", "--dxf"});
     if (parsed.Has("--help")) {
         std::cout << kDesignHelp;
         return kExitAccepted;
@@ -42,13 +46,14 @@ int DesignCommand(const Arguments& args) {
         std::cerr << result.message << "\n";
         return kExitStopped;
     }
-    if (const auto svg = parsed.Option("--svg")) {
-        try {
+    try {
+        if (const auto svg = parsed.Option("--svg"))
             WriteConnectionSvg(*svg, input.type, input.grid, input.choices);
-        } catch (const DesignError& error) {
-            std::cerr << error.what() << "\n";
-            return kExitStopped;
-        }
+        if (const auto dxf = parsed.Option("--dxf"))
+            WriteConnectionDxf(*dxf, input.type, input.grid, input.choices);
+    } catch (const DesignError& error) {
+        std::cerr << error.what() << "\n";
+        return kExitStopped;
     }
     std::cout << (parsed.Has("--json") ? JsonText(input.type, result) : AlignedText(result));
     return result.status == RunStatus::Accepted ? kExitAccepted : kExitRejected;

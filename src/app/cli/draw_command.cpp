@@ -5,30 +5,36 @@
 #include "app/cli/load_project.h"
 #include "data/design_error.h"
 #include "design/design_run.h"
+#include "drawing/dxf_canvas.h"
 #include "drawing/svg_canvas.h"
 
 namespace jw::cli {
 namespace {
 
 constexpr const char* kDrawHelp =
-    "Usage: jointwright-cli draw FILE.Bol --svg OUT.svg\n"
+    "Usage: jointwright-cli draw FILE.Bol [--svg OUT.svg] [--dxf OUT.dxf]\n"
     "\n"
     "Draws the connection of a project file to scale without designing it, after the same\n"
-    "input check as the preview, and writes the drawing as an SVG file.\n"
+    "input check as the preview, and writes the drawing in one or both forms.\n"
+    "\n"
+    "  --svg OUT.svg  an SVG picture, for documents and browsers\n"
+    "  --dxf OUT.dxf  a DXF file for CAD, in millimetres, with the layers MEMBERS, BOLTS and\n"
+    "                 DIMENSIONS\n"
     "\n"
     "Exit status: 0 drawn, 2 the input cannot be drawn, 3 the file is not a valid project file.\n";
 
 }  // namespace
 
 int DrawCommand(const Arguments& args) {
-    const ParsedArguments parsed = ParseArguments(args, {"--help"}, {"--svg"});
+    const ParsedArguments parsed = ParseArguments(args, {"--help"}, {"--svg", "--dxf"});
     if (parsed.Has("--help")) {
         std::cout << kDrawHelp;
         return kExitAccepted;
     }
     if (parsed.files.size() != 1) throw UsageError("draw takes exactly one project file");
-    const auto out = parsed.Option("--svg");
-    if (!out) throw UsageError("draw needs --svg OUT.svg");
+    const auto svg = parsed.Option("--svg");
+    const auto dxf = parsed.Option("--dxf");
+    if (!svg && !dxf) throw UsageError("draw needs --svg OUT.svg or --dxf OUT.dxf");
     const auto project = LoadProjectForCommand(parsed.files.front());
     if (!project) return kExitBadFile;
     const TextGrid grid = ProjectGrid(*project);
@@ -37,7 +43,8 @@ int DrawCommand(const Arguments& args) {
         return kExitStopped;
     }
     try {
-        WriteConnectionSvg(*out, project->type, grid, project->choices);
+        if (svg) WriteConnectionSvg(*svg, project->type, grid, project->choices);
+        if (dxf) WriteConnectionDxf(*dxf, project->type, grid, project->choices);
     } catch (const DesignError& error) {
         std::cerr << error.what() << "\n";
         return kExitStopped;
