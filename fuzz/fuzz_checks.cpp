@@ -6,6 +6,7 @@
 #include "data/design_error.h"
 #include "data/numbers.h"
 #include "design/design_run.h"
+#include "drawing/dxf_canvas.h"
 #include "drawing/svg_canvas.h"
 #include "project/project_file.h"
 
@@ -99,14 +100,16 @@ std::string CheckDrawing(const std::uint8_t* data, std::size_t size) {
     // The drawing follows the same input gate as the preview.
     const ConnectionInput input = ConnectionFromBytes(data, size);
     if (GateFailure(input.grid, true)) return {};
-    std::string svg;
+    std::string svg, dxf;
     try {
         svg = DrawConnectionSvg(input.type, input.grid, input.choices);
+        dxf = DrawConnectionDxf(input.type, input.grid, input.choices);
     } catch (const DesignError& error) {
         return std::string(error.what()).empty() ? "a refusal without a message" : "";
     }
-    if (ShowsNonFinite(svg)) return "the drawing holds a non-finite number";
-    if (svg.find("</svg>") == std::string::npos) return "the drawing is not a whole document";
+    if (ShowsNonFinite(svg) || ShowsNonFinite(dxf)) return "a drawing holds a non-finite number";
+    if (svg.find("</svg>") == std::string::npos) return "the SVG is not a whole document";
+    if (dxf.find("EOF") == std::string::npos) return "the DXF is not a whole file";
     return {};
 }
 

@@ -1,0 +1,259 @@
+#include "ui/input_form.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "ui/choice_panel.h"
+#include "ui/connection_panels.h"
+#include "ui/drawing_view.h"
+#include "ui/input_grid.h"
+#include "ui/message_sink.h"
+#include "ui/sample_input.h"
+#include "ui/ui_helpers.h"
+
+namespace jw::ui {
+namespace {
+
+QPushButton* MakeCommand(const char* name, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+// Project, Open, Save, help and About arrive with the project files and the start-up forms;
+// until then their buttons stand in place but do nothing.
+QPushButton* MakeLaterCommand(const char* name, const QString& caption, QWidget* parent) {
+    QPushButton* button = MakeCommand(name, caption, parent);
+    button->setEnabled(false);
+    button->setToolTip(QStringLiteral("Not available in this version"));
+    return button;
+}
+
+}  // namespace
+
+InputForm::InputForm(MessageSink& messages, QWidget* parent)
+    : QWidget(parent), messages_(messages) {
+    setObjectName(QStringLiteral("frmInput"));
+    setWindowTitle(QStringLiteral("JointWright"));
+
+    types_ = new TypePanel(this);
+    preview_ = new PreviewPanel(this);
+    symbols_ = new SymbolPanel(this);
+    panels_ = new QStackedWidget(this);
+    panels_->addWidget(types_);
+    panels_->addWidget(preview_);
+    panels_->addWidget(symbols_);
+    panels_->setMinimumWidth(420);
+
+    bolts_ = new BoltGradePanel(this);
+    sections_ = new SectionPanel(this);
+
+    // Commands take the focus here so that the grid's editor lets go of its cell.
+    focusHolder_ = new QWidget(this);
+    focusHolder_->setObjectName(QStringLiteral("DummyTextforSetFocus"));
+    focusHolder_->setFocusPolicy(Qt::ClickFocus);
+    focusHolder_->setFixedSize(0, 0);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(BuildInputFrame(), 1);
+    right->addWidget(bolts_);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(panels_, 3);
+    top->addLayout(right, 2);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top, 1);
+    layout->addWidget(sections_);
+    layout->addLayout(BuildCommands());
+    layout->addWidget(focusHolder_);
+
+    connect(types_, &TypePanel::TypeChosen, this, &InputForm::OnTypeChosen);
+    connect(sections_, &SectionPanel::BeamChosen, this, &InputForm::OnBeamChosen);
+    connect(preview_, &PreviewPanel::UpdateRequested, this, &InputForm::Preview);
+    connect(preview_, &PreviewPanel::BackRequested, this, &InputForm::ShowTypePanel);
+    connect(symbols_, &SymbolPanel::BackRequested, this, [this] {
+        CommitEditor();
+        ShowTypePanel();
+    });
+
+    grid_->HideEditor();
+    types_->SelectType(ConnectionType::WSP);
+    resize(1180, 860);
+}
+
+QWidget* InputForm::BuildInputFrame() {
+    auto* frame = new QGroupBox(QStringLiteral("Input"), this);
+    frame->setObjectName(QStringLiteral("Frame2"));
+    grid_ = new InputGrid(frame);
+    QPushButton* sample = MakeCommand("Command9", QStringLiteral("Ex"), frame);
+    sample->setToolTip(QStringLiteral("Fill in a sample connection of the selected type"));
+    QPushButton* reset = MakeCommand("Command13", QStringLiteral("&Reset"), frame);
+
+    auto* commands = new QHBoxLayout;
+    commands->addWidget(sample);
+    commands->addStretch();
+    commands->addWidget(reset);
+    auto* layout = new QVBoxLayout(frame);
+    layout->addWidget(grid_, 1);
+    layout->addLayout(commands);
+
+    connect(sample, &QPushButton::clicked, this, &InputForm::FillSample);
+    connect(reset, &QPushButton::clicked, this, &InputForm::ResetValues);
+    return frame;
+}
+
+QLayout* InputForm::BuildCommands() {
+    QPushButton* calculate = MakeCommand("Command15", QStringLiteral("Calculate"), this);
+    calculate->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+    calculate->setToolTip(QStringLiteral("Design the connection"));
+    QPushButton* preview = MakeCommand("Command4", QStringLiteral("Preview"), this);
+    QPushButton* symbol = MakeCommand("Command12", QStringLiteral("Show Symbol"), this);
+    QPushButton* exit = MakeCommand("Command7", QStringLiteral("Exit"), this);
+
+    auto* commands = new QHBoxLayout;
+    commands->addWidget(MakeLaterCommand("Command1", QStringLiteral("Project"), this));
+    commands->addWidget(MakeLaterCommand("Command2", QStringLiteral("Open"), this));
+    commands->addWidget(MakeLaterCommand("Command3", QStringLiteral("Save"), this));
+    commands->addStretch();
+    commands->addWidget(symbol);
+    commands->addWidget(preview);
+    commands->addWidget(calculate);
+    commands->addStretch();
+    commands->addWidget(MakeLaterCommand("Command14", QStringLiteral("help"), this));
+    commands->addWidget(MakeLaterCommand("Command6", QStringLiteral("About"), this));
+    commands->addWidget(exit);
+
+    connect(calculate, &QPushButton::clicked, this, &InputForm::CalculateRequested);
+    connect(preview, &QPushButton::clicked, this, &InputForm::Preview);
+    connect(symbol, &QPushButton::clicked, this, &InputForm::ShowSymbols);
+    connect(exit, &QPushButton::clicked, this, &InputForm::ExitRequested);
+    return commands;
+}
+
+ConnectionType InputForm::SelectedType() const {
+    return types_->SelectedType();
+}
+
+void InputForm::SelectType(ConnectionType type) {
+    types_->SelectType(type);
+}
+
+ConnectionInput InputForm::CurrentInput() const {
+    ConnectionInput input;
+    input.type = SelectedType();
+    input.grid = grid_->Grid();
+    input.choices.boltGrade = bolts_->BoltGrade();
+    input.choices.boltDiameter = bolts_->BoltDiameter();
+    input.choices.beamSection = sections_->BeamPosition();
+    input.choices.angleSection = sections_->AnglePosition();
+    input.choices.memberGrade = bolts_->MemberGrade();
+    input.choices.advisor = bolts_->Advisor();
+    return input;
+}
+
+void InputForm::OnTypeChosen(ConnectionType type) {
+    types_->ShowPicture(type);
+    symbols_->ShowSymbols(type);
+    sections_->SetAngleVisible(type == ConnectionType::ACLT);
+    grid_->SetLayout(type);
+}
+
+void InputForm::OnBeamChosen(int position) {
+    if (!bolts_->Advisor()) return;
+    if (const auto proposal = StandardProposal(SelectedType(), position)) ApplyProposal(*proposal);
+}
+
+void InputForm::ApplyProposal(const AdvisorProposal& proposal) {
+    if (proposal.values.empty()) {
+        grid_->ClearValues();
+        return;
+    }
+    for (std::size_t i = 0; i < proposal.values.size(); ++i)
+        grid_->SetValue(static_cast<int>(i) + 1, FromCoreText(proposal.values[i]));
+    // Each list takes its new position as a click would, so the bolt display follows.
+    if (proposal.anglePosition >= 0) sections_->SetAngle(proposal.anglePosition);
+    bolts_->SetBoltGrade(proposal.boltGrade);
+    bolts_->SetBoltDiameter(proposal.boltDiameter);
+}
+
+void InputForm::FillSample() {
+    const SampleValues sample = SampleFor(SelectedType());
+    for (std::size_t i = 0; i < sample.values.size(); ++i)
+        grid_->SetValue(static_cast<int>(i) + 1, FromCoreText(sample.values[i]));
+    if (sample.anglePosition >= 0) sections_->SetAngle(sample.anglePosition);
+    // With the advisor on the beam refills the grid; the sample's bolt choices still win.
+    sections_->SetBeam(kSampleBeamPosition);
+    bolts_->SetBoltGrade(kSampleBoltGrade);
+    bolts_->SetBoltDiameter(kSampleBoltDiameter);
+}
+
+void InputForm::ResetValues() {
+    grid_->ClearValues();
+}
+
+void InputForm::Preview() {
+    const ConnectionInput input = CurrentInput();
+    if (const auto gate = GateFailure(input.grid, /*preview=*/true)) {
+        ShowTypePanel();
+        messages_.Show(FromCoreText(gate->text), FromCoreText(gate->title));
+        return;
+    }
+    CommitEditor();
+    ShowPreviewOf(input, /*reportProblem=*/true);
+}
+
+bool InputForm::RedrawPreview() {
+    return ShowPreviewOf(CurrentInput(), /*reportProblem=*/false);
+}
+
+bool InputForm::ShowPreviewOf(const ConnectionInput& input, bool reportProblem) {
+    if (const auto problem = DrawingView::DrawingProblem(input)) {
+        ShowTypePanel();
+        if (reportProblem) messages_.Show(FromCoreText(*problem), FromCoreText(kErrorTitle));
+        return false;
+    }
+    preview_->Picture().SetConnection(input);
+    panels_->setCurrentWidget(preview_);
+    return true;
+}
+
+void InputForm::ShowSymbols() {
+    symbols_->ShowSymbols(SelectedType());
+    panels_->setCurrentWidget(symbols_);
+}
+
+void InputForm::ShowTypePanel() {
+    panels_->setCurrentWidget(types_);
+}
+
+void InputForm::CommitEditor() {
+    focusHolder_->setFocus(Qt::OtherFocusReason);
+    grid_->HideEditor();
+}
+
+QWidget* InputForm::VisiblePanel() const {
+    return panels_->currentWidget();
+}
+
+void InputForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (centred_) return;
+    centred_ = true;
+    CentreOnScreen(*this);
+    if (auto* first = findChild<QRadioButton*>(QStringLiteral("Option1"))) first->setFocus();
+}
+
+void InputForm::closeEvent(QCloseEvent* event) {
+    // Closing the main form ends the program, whatever other window is open.
+    event->accept();
+    emit ExitRequested();
+}
+
+}  // namespace jw::ui

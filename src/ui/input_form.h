@@ -1,0 +1,88 @@
+// The main input form: the connection type, the choices and the input grid, with the commands
+// that fill, clear, preview and calculate the connection. It holds no engineering: the design
+// run and the drawings read what it gathers.
+#pragma once
+
+#include <QWidget>
+
+#include "design/design_run.h"
+#include "ui/advisor.h"
+
+class QPushButton;
+class QStackedWidget;
+
+namespace jw::ui {
+
+class BoltGradePanel;
+class InputGrid;
+class MessageSink;
+class PreviewPanel;
+class SectionPanel;
+class SymbolPanel;
+class TypePanel;
+
+class InputForm : public QWidget {
+    Q_OBJECT
+  public:
+    explicit InputForm(MessageSink& messages, QWidget* parent = nullptr);
+
+    // The connection as the form holds it now.
+    ConnectionInput CurrentInput() const;
+    ConnectionType SelectedType() const;
+    // As a click on the type's option: the grid is rebuilt for the type, every value empty.
+    void SelectType(ConnectionType type);
+
+    // "Ex": the type's sample values, then the sample beam, bolt grade and diameter.
+    void FillSample();
+    // "&Reset": empties every value; the type, labels, units and choices stay.
+    void ResetValues();
+    // "Preview" and "&Update": the gate, then the drawing of the input, without designing it.
+    void Preview();
+    // Shows the drawing of the current input in the preview panel without the gate, as after
+    // a design run; false (and the type panel shown) when it cannot be drawn.
+    bool RedrawPreview();
+    // "Show Symbol".
+    void ShowSymbols();
+    // "&Back" and "&Back to Mainmenu": the connection type panel again.
+    void ShowTypePanel();
+    // Moves the focus off the grid's editor so the grid is complete and the editor hidden.
+    void CommitEditor();
+
+    // Which of the three panels of the shared area shows.
+    QWidget* VisiblePanel() const;
+    TypePanel& Types() const { return *types_; }
+    PreviewPanel& PreviewArea() const { return *preview_; }
+    SymbolPanel& SymbolArea() const { return *symbols_; }
+    InputGrid& Grid() const { return *grid_; }
+    BoltGradePanel& Bolts() const { return *bolts_; }
+    SectionPanel& Sections() const { return *sections_; }
+
+  signals:
+    void CalculateRequested();
+    void ExitRequested();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    QWidget* BuildInputFrame();
+    QLayout* BuildCommands();
+    void OnTypeChosen(ConnectionType type);
+    void OnBeamChosen(int position);
+    void ApplyProposal(const AdvisorProposal& proposal);
+    bool ShowPreviewOf(const ConnectionInput& input, bool reportProblem);
+
+    MessageSink& messages_;
+    QStackedWidget* panels_;
+    TypePanel* types_;
+    PreviewPanel* preview_;
+    SymbolPanel* symbols_;
+    InputGrid* grid_;
+    BoltGradePanel* bolts_;
+    SectionPanel* sections_;
+    QWidget* focusHolder_;
+    bool centred_ = false;
+};
+
+}  // namespace jw::ui

@@ -1,0 +1,248 @@
+#include "ui/result_window.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QStyle>
+#include <QTableWidget>
+#include <QTextCursor>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "ui/drawing_view.h"
+#include "ui/message_sink.h"
+#include "ui/ui_helpers.h"
+#include "ui/verdict_label.h"
+
+namespace jw::ui {
+namespace {
+
+constexpr int kFlashMs = 500;
+// Result table columns: label, formula or clause, ratio, verdict (twips).
+constexpr int kTableColumnTwips[] = {2250, 2250, 750, 1000};
+// Summary columns: heading, what was designed (twips).
+constexpr int kSummaryColumnTwips[] = {2500, 5250};
+
+QPushButton* MakeCommand(const char* name, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+// The report file is written in the single-byte code page with CR LF line ends.
+QString ReportFileText(const QByteArray& bytes) {
+    QString text = QString::fromLatin1(bytes);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
+}
+
+}  // namespace
+
+ResultWindow::ResultWindow(MessageSink& messages, QString reportPath, QWidget* parent)
+    : QWidget(parent), messages_(messages), reportPath_(std::move(reportPath)) {
+    setObjectName(QStringLiteral("frmResult"));
+    setWindowTitle(QStringLiteral("Report"));
+    setWindowFlag(Qt::Window);
+
+    verdict_ = new VerdictLabel(this);
+    verdict_->setObjectName(QStringLiteral("VerdictLabel"));
+
+    drawing_ = new DrawingView(this);
+    drawing_->setObjectName(QStringLiteral("DrawingPicture"));
+
+    report_ = new QPlainTextEdit(this);
+    report_->setObjectName(QStringLiteral("ReportText"));
+    QFont courier(QStringLiteral("Courier"));
+    courier.setStyleHint(QFont::TypeWriter);
+    courier.setFixedPitch(true);
+    report_->setFont(courier);
+    report_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    report_->installEventFilter(this);
+
+    auto* upper = new QSplitter(Qt::Horizontal, this);
+    upper->addWidget(BuildTables());
+    upper->addWidget(drawing_);
+    upper->setStretchFactor(0, 3);
+    upper->setStretchFactor(1, 2);
+    auto* body = new QSplitter(Qt::Vertical, this);
+    body->addWidget(upper);
+    body->addWidget(report_);
+    body->setStretchFactor(0, 3);
+    body->setStretchFactor(1, 2);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(verdict_);
+    layout->addWidget(body, 1);
+    layout->addLayout(BuildCommands());
+
+    flashTimer_ = new QTimer(this);
+    flashTimer_->setObjectName(QStringLiteral("Timer1"));
+    flashTimer_->setInterval(kFlashMs);
+    connect(flashTimer_, &QTimer::timeout, verdict_, &VerdictLabel::Flash);
+    flashTimer_->start();
+
+    resize(1100, 820);
+}
+
+QWidget* ResultWindow::BuildTables() {
+    auto* area = new QSplitter(Qt::Vertical, this);
+    table_ = new QTableWidget(area);
+    table_->setObjectName(QStringLiteral("ResultTable"));
+    MakeDisplayGrid(*table_, 0, 4);
+    table_->setFocusPolicy(Qt::StrongFocus);
+    for (int c = 0; c < 4; ++c)
+        table_->setColumnWidth(c, TwipsToPixels(kTableColumnTwips[c], this));
+    table_->horizontalHeader()->setStretchLastSection(true);
+
+    summary_ = new QTableWidget(area);
+    summary_->setObjectName(QStringLiteral("SummaryGrid"));
+    MakeDisplayGrid(*summary_, 5, 2);
+    for (int c = 0; c < 2; ++c)
+        summary_->setColumnWidth(c, TwipsToPixels(kSummaryColumnTwips[c], this));
+    summary_->horizontalHeader()->setStretchLastSection(true);
+    QFont arial(QStringLiteral("Arial"));
+    arial.setStyleHint(QFont::SansSerif);
+    summary_->setFont(arial);
+
+    area->addWidget(table_);
+    area->addWidget(summary_);
+    area->setStretchFactor(0, 3);
+    area->setStretchFactor(1, 1);
+    return area;
+}
+
+QLayout* ResultWindow::BuildCommands() {
+    QPushButton* back = MakeCommand("BackButton", QStringLiteral("Back"), this);
+    back->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    QPushButton* print = MakeCommand("PrintButton", QStringLiteral("Print"), this);
+    print->setIcon(QIcon::fromTheme(QStringLiteral("document-print"),
+                                    style()->standardIcon(QStyle::SP_FileIcon)));
+    QPushButton* exportButton = MakeCommand("ExportButton", QStringLiteral("Export"), this);
+
+    auto* caption = new QLabel(QStringLiteral("WITH BEST COMPLEMENTS FROM KELDORAN STEEL"), this);
+    caption->setObjectName(QStringLiteral("FixedCaption"));
+    QFont times(QStringLiteral("Times New Roman"));
+    times.setStyleHint(QFont::Serif);
+    caption->setFont(times);
+
+    auto* commands = new QHBoxLayout;
+    commands->addWidget(back);
+    commands->addWidget(print);
+    commands->addWidget(exportButton);
+    commands->addStretch();
+    commands->addWidget(caption);
+
+    connect(back, &QPushButton::clicked, this, &ResultWindow::BackRequested);
+    connect(print, &QPushButton::clicked, this, &ResultWindow::Print);
+    connect(exportButton, &QPushButton::clicked, this, &ResultWindow::Export);
+    return commands;
+}
+
+void ResultWindow::ShowResult(const ConnectionInput& input, const DesignResult& result) {
+    ShowTable(result.table);
+    drawing_->SetConnection(input);
+    ShowSummary(result.summary);
+    verdict_->ShowVerdict(FromCoreText(result.caption), result.status == RunStatus::Accepted);
+    SetReportText(ReportFileText(QByteArray::fromStdString(result.report)));
+    // A new verdict flashes on the full beat rather than part way through the last one.
+    flashTimer_->start();
+}
+
+void ResultWindow::ShowTable(const TextGrid& table) {
+    table_->clearContents();
+    table_->setRowCount(table.rows);
+    for (int r = 0; r < table.rows; ++r) {
+        for (int c = 0; c < table.columns && c < table_->columnCount(); ++c) {
+            SetCellText(*table_, r, c, FromCoreText(table.At(r, c)));
+            if (c == 1) table_->item(r, c)->setTextAlignment(Qt::AlignLeft | Qt::AlignTop);
+        }
+    }
+}
+
+void ResultWindow::ShowSummary(const TextGrid& summary) {
+    summary_->clearContents();
+    summary_->setRowCount(summary.rows);
+    for (int r = 0; r < summary.rows; ++r) {
+        for (int c = 0; c < summary.columns && c < summary_->columnCount(); ++c) {
+            SetCellText(*summary_, r, c, FromCoreText(summary.At(r, c)));
+            QTableWidgetItem* cell = summary_->item(r, c);
+            cell->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
+            if (c < summary.fixedColumns) cell->setBackground(palette().button());
+        }
+    }
+    summary_->resizeRowsToContents();
+    int height = 2 * summary_->frameWidth();
+    for (int r = 0; r < summary_->rowCount(); ++r) height += summary_->rowHeight(r);
+    summary_->setMinimumHeight(height);
+}
+
+void ResultWindow::SetReportText(const QString& text) {
+    if (report_->toPlainText() == text) return;
+    // Reloading must not throw the reader back to the top of a long report.
+    const int position = report_->textCursor().position();
+    const int scroll = report_->verticalScrollBar()->value();
+    report_->setPlainText(text);
+    QTextCursor cursor = report_->textCursor();
+    cursor.setPosition(std::min(position, static_cast<int>(text.size())));
+    report_->setTextCursor(cursor);
+    report_->verticalScrollBar()->setValue(scroll);
+}
+
+void ResultWindow::ReloadReport() {
+    QFile file(reportPath_);
+    if (!file.open(QIODevice::ReadOnly)) return;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) return;
+    SetReportText(ReportFileText(bytes));
+}
+
+bool ResultWindow::RefuseRedesign() {
+    if (!verdict_->AsksForRedesign()) return false;
+    messages_.Show(FromCoreText(kRedesignMessage), FromCoreText(kRedesignTitle));
+    return true;
+}
+
+void ResultWindow::Print() {
+    if (!RefuseRedesign()) PrintAcceptedConnection();
+}
+
+void ResultWindow::Export() {
+    if (!RefuseRedesign()) ExportAcceptedConnection();
+}
+
+void ResultWindow::PrintAcceptedConnection() {
+    messages_.Show(QStringLiteral("Printing comes with a later version of JointWright."),
+                   QStringLiteral("Print"));
+}
+
+void ResultWindow::ExportAcceptedConnection() {
+    messages_.Show(QStringLiteral("Export comes with a later version of JointWright."),
+                   QStringLiteral("Export"));
+}
+
+bool ResultWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The report text may be typed in, but the file is what was designed: every key release
+    // puts the file's text back.
+    if (watched == report_ && event->type() == QEvent::KeyRelease) ReloadReport();
+    return QWidget::eventFilter(watched, event);
+}
+
+void ResultWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (centred_) return;
+    centred_ = true;
+    CentreOnScreen(*this);
+}
+
+void ResultWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    emit Closed();
+}
+
+}  // namespace jw::ui

@@ -1,0 +1,76 @@
+// The result window: the verdict label, the result table, the summary, the drawing and the
+// calculation report of the last design run, with Back, Print and Export.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include "design/design_run.h"
+
+class QPlainTextEdit;
+class QTableWidget;
+class QTimer;
+
+namespace jw::ui {
+
+class DrawingView;
+class MessageSink;
+class VerdictLabel;
+
+class ResultWindow : public QWidget {
+    Q_OBJECT
+  public:
+    // `reportPath` is the report file each run writes; the report text reloads from it.
+    ResultWindow(MessageSink& messages, QString reportPath, QWidget* parent = nullptr);
+
+    // Shows a finished run of `input`.
+    void ShowResult(const ConnectionInput& input, const DesignResult& result);
+
+    // Reads the report file again, replacing any edit of the report text. When the file cannot
+    // be read the text stays as it is.
+    void ReloadReport();
+
+    // The commands. Print and Export refuse a connection whose label asks for a redesign.
+    void Print();
+    void Export();
+
+    const VerdictLabel& Verdict() const { return *verdict_; }
+    VerdictLabel& Verdict() { return *verdict_; }
+    const QTableWidget& Table() const { return *table_; }
+    const QTableWidget& Summary() const { return *summary_; }
+    const DrawingView& Drawing() const { return *drawing_; }
+    QPlainTextEdit& Report() const { return *report_; }
+    const QTimer& FlashTimer() const { return *flashTimer_; }
+
+  signals:
+    void BackRequested();
+    void Closed();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QWidget* BuildTables();
+    QLayout* BuildCommands();
+    void ShowTable(const TextGrid& table);
+    void ShowSummary(const TextGrid& summary);
+    void SetReportText(const QString& text);
+    bool RefuseRedesign();
+    // The real work of the two commands comes with the printed sheet and the export file.
+    void PrintAcceptedConnection();
+    void ExportAcceptedConnection();
+
+    MessageSink& messages_;
+    QString reportPath_;
+    VerdictLabel* verdict_;
+    QTableWidget* table_;
+    QTableWidget* summary_;
+    DrawingView* drawing_;
+    QPlainTextEdit* report_;
+    QTimer* flashTimer_;
+    bool centred_ = false;
+};
+
+}  // namespace jw::ui

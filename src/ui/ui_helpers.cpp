@@ -1,0 +1,64 @@
+#include "ui/ui_helpers.h"
+
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QScreen>
+#include <QTableWidget>
+#include <QWidget>
+#include <cmath>
+
+#include "drawing/canvas.h"
+
+namespace jw::ui {
+
+std::string ToCoreText(const QString& text) {
+    return text.toLatin1().toStdString();
+}
+
+QString FromCoreText(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+int TwipsToPixels(int twips, const QWidget* widget) {
+    const double dpi = widget ? widget->logicalDpiX() : kTwipsPerInch / kTwipsPerPixel;
+    return static_cast<int>(std::lround(twips * dpi / kTwipsPerInch));
+}
+
+QColor ColourFromBgr(int bgr) {
+    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}
+
+int BgrFromColour(const QColor& colour) {
+    return colour.red() | (colour.green() << 8) | (colour.blue() << 16);
+}
+
+void MakeDisplayGrid(QTableWidget& grid, int rows, int columns) {
+    grid.setRowCount(rows);
+    grid.setColumnCount(columns);
+    grid.horizontalHeader()->hide();
+    grid.verticalHeader()->hide();
+    grid.setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid.setSelectionMode(QAbstractItemView::NoSelection);
+    grid.setFocusPolicy(Qt::NoFocus);
+}
+
+void SetCellText(QTableWidget& grid, int row, int column, const QString& text) {
+    if (QTableWidgetItem* item = grid.item(row, column)) {
+        item->setText(text);
+        return;
+    }
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled);
+    grid.setItem(row, column, item);
+}
+
+void CentreOnScreen(QWidget& window) {
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    const QSize size = window.frameGeometry().size();
+    window.move(area.left() + (area.width() - size.width()) / 2,
+                area.top() + (area.height() - size.height()) / 2);
+}
+
+}  // namespace jw::ui
