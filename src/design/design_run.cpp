@@ -86,10 +86,13 @@ DesignResult RunDesign(const ConnectionInput& input, const RunOptions& options) 
         RequireFinite(result.table);
         Summary summary = FillSummaryGrid(input.type, result.table, result.state, input.choices);
         RequireFinite(summary.grid);
-        result.report = FormatReport(input.type, result.state, result.values);
-        if (ShowsNonFinite(result.report))
-            throw DesignError("A value is too large to compute: reduce the input values.");
-        if (!options.reportPath.empty()) WriteTextFileAtomically(options.reportPath, result.report);
+        if (options.formatReport) {
+            result.report = FormatReport(input.type, result.state, result.values);
+            if (ShowsNonFinite(result.report))
+                throw DesignError("A value is too large to compute: reduce the input values.");
+            if (!options.reportPath.empty())
+                WriteTextFileAtomically(options.reportPath, result.report);
+        }
         result.summary = std::move(summary.grid);
         result.caption = std::move(summary.caption);
         result.labelColour = summary.labelColour;

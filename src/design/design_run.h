@@ -31,6 +31,9 @@ struct ConnectionInput {
 struct RunOptions {
     // Where the report is written; empty writes no file (the text is still returned).
     std::string reportPath = "result.out";
+    // False skips the report text (and so the file): for searches that design thousands of
+    // candidates and only read their result tables.
+    bool formatReport = true;
 };
 
 enum class RunStatus { Accepted, Rejected, Stopped };

@@ -13,6 +13,9 @@ constexpr const char* kHelp =
     "  design FILE.Bol   design one connection and print its result table\n"
     "  batch FILE.Bol... design many connections, one CSV line each\n"
     "  draw FILE.Bol     draw a connection without designing it (SVG or DXF)\n"
+    "  advise            the standard connection proposed for a beam section\n"
+    "  optimise          the lightest connection that passes for a beam and its loads\n"
+    "  standard          design every standard connection, one CSV line each\n"
     "  verify            check the program against worked examples calculated by hand\n"
     "\n"
     "Run 'jointwright-cli COMMAND --help' for the options of a command.\n";
@@ -27,6 +30,9 @@ int main(int argc, char** argv) {
         if (command == "design") return DesignCommand(args);
         if (command == "batch") return BatchCommand(args);
         if (command == "draw") return DrawCommand(args);
+        if (command == "advise") return AdviseCommand(args);
+        if (command == "optimise") return OptimiseCommand(args);
+        if (command == "standard") return StandardCommand(args);
         if (command == "verify") return VerifyCommand(args);
         if (command == "--help" || command == "help") {
             std::cout << kHelp;

@@ -17,6 +17,9 @@ using Arguments = std::vector<std::string>;
 int DesignCommand(const Arguments& args);
 int BatchCommand(const Arguments& args);
 int DrawCommand(const Arguments& args);
+int AdviseCommand(const Arguments& args);
+int OptimiseCommand(const Arguments& args);
+int StandardCommand(const Arguments& args);
 int VerifyCommand(const Arguments& args);
 
 }  // namespace jw::cli
