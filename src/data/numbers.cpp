@@ -93,17 +93,41 @@ struct DecimalText {
 };
 
 DecimalText RoundDecimal(double value, int decimals) {
-    // 15 significant digits, then up to 308 places before the point and the decimals asked.
-    char scientific[32];
-    const auto written = std::to_chars(scientific, scientific + sizeof scientific - 1,
-                                       std::fabs(value), std::chars_format::scientific, 14);
-    *written.ptr = '\0';
+    // Whole numbers (forces, strengths, counts) need no digit conversion at all.
+    if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
+        DecimalText out;
+        const auto whole = static_cast<std::int64_t>(std::fabs(value));
+        if (whole != 0) out.whole = std::to_string(whole);
+        out.fraction.assign(decimals, '0');
+        out.negative = value < 0 && whole != 0;
+        return out;
+    }
+    // The shortest decimal that reads back as the value, taken to at most 15 significant
+    // digits; then up to 308 places before the point and the decimals asked.
+    char scientific[40];
+    const auto written = std::to_chars(scientific, scientific + sizeof scientific, std::fabs(value),
+                                       std::chars_format::scientific);
     char digits[400] = {};
     int count = 0;
     const char* p = scientific;
-    for (; *p && *p != 'e'; ++p)
+    for (; p < written.ptr && *p != 'e'; ++p)
         if (IsDigit(*p)) digits[count++] = *p;
-    int pointAt = std::atoi(p + 1) + 1;  // digits before the decimal point
+    int exponent = 0;
+    const char* exponentText = p + 1 < written.ptr && p[1] == '+' ? p + 2 : p + 1;
+    std::from_chars(exponentText, written.ptr, exponent);
+    constexpr int kSignificant = 15;
+    if (count > kSignificant) {
+        const bool up = digits[kSignificant] >= '5';
+        count = kSignificant;
+        int k = count - 1;
+        for (; up && k >= 0 && digits[k] == '9'; --k) digits[k] = '0';
+        if (up && k >= 0) ++digits[k];
+        if (up && k < 0) {
+            digits[0] = '1';
+            ++exponent;
+        }
+    }
+    int pointAt = exponent + 1;  // digits before the decimal point
     if (pointAt < 0) {
         const int pad = -pointAt;
         for (int k = count - 1; k >= 0; --k) digits[k + pad] = digits[k];
@@ -222,7 +246,14 @@ std::string FormatPlain(double value, bool singlePrecision) {
 }
 
 double RoundRatio(double ratio) {
-    return LeadingNumber(FormatFixed(ratio, 2));
+    if (!std::isfinite(ratio)) return ratio;
+    const DecimalText d = RoundDecimal(ratio, 2);
+    if (d.whole.size() > 13) return LeadingNumber(FormatFixed(ratio, 2));
+    // The hundredths as a whole number, divided once: the same double as reading the text.
+    std::int64_t hundredths = 0;
+    for (const char ch : d.whole + d.fraction) hundredths = hundredths * 10 + (ch - '0');
+    const double value = static_cast<double>(hundredths) / 100;
+    return d.negative ? -value : value;
 }
 
 std::string FormatNumber(double value, std::string_view pattern) {

@@ -78,7 +78,6 @@ DesignResult RunDesign(const ConnectionInput& input, const RunOptions& options) 
         return result;
     }
     try {
-        PrepareResultGrids(result.table, result.summary);
         result.state = ReadDesignInput(input.type, input.grid, input.choices);
         ValidateDesignInput(input.type, input.grid, input.choices, result.state);
         SetMaterials(input.type, result.state);
