@@ -171,16 +171,14 @@ void InputForm::OnBeamChosen(int position) {
 }
 
 void InputForm::ApplyProposal(const AdvisorProposal& proposal) {
-    if (proposal.values.empty()) {
-        grid_->ClearValues();
-        return;
-    }
-    for (std::size_t i = 0; i < proposal.values.size(); ++i)
-        grid_->SetValue(static_cast<int>(i) + 1, FromCoreText(proposal.values[i]));
+    ConnectionInput input = CurrentInput();
+    ApplyAdvisorProposal(proposal, input.grid, input.choices);
+    for (int row = 1; row < input.grid.rows; ++row)
+        grid_->SetValue(row, FromCoreText(input.grid.At(row, kValueColumn)));
     // Each list takes its new position as a click would, so the bolt display follows.
-    if (proposal.anglePosition >= 0) sections_->SetAngle(proposal.anglePosition);
-    bolts_->SetBoltGrade(proposal.boltGrade);
-    bolts_->SetBoltDiameter(proposal.boltDiameter);
+    if (input.choices.angleSection >= 0) sections_->SetAngle(input.choices.angleSection);
+    bolts_->SetBoltGrade(input.choices.boltGrade);
+    bolts_->SetBoltDiameter(input.choices.boltDiameter);
 }
 
 void InputForm::FillSample() {

@@ -41,6 +41,7 @@ class InputFormTest : public QObject {
     void PreviewDrawsACompleteInput();
     void PreviewSaysWhyItCannotDraw();
     void SymbolPanelShowsTheSelectedType();
+    void AdvisorFillsTheGridForABeam();
     void AdvisorLeavesTheInputWithoutAnEntry();
 
   private:
@@ -228,6 +229,25 @@ void InputFormTest::SymbolPanelShowsTheSelectedType() {
     QVERIFY(!form_->SymbolArea().Symbols(ConnectionType::WSP)->isVisible());
     form_->ShowTypePanel();
     QCOMPARE(form_->VisiblePanel(), static_cast<QWidget*>(&form_->Types()));
+}
+
+void InputFormTest::AdvisorFillsTheGridForABeam() {
+    form_->Bolts().SetAdvisor(true);
+    form_->SelectType(ConnectionType::ACLT);
+    form_->Sections().SetBeam(jw::FindBeamPosition("H-100X100X17.2(kg/m)").value_or(-1));
+    const QStringList expected = {"4000", "2", "2", "1", "2", "10", "20", "45"};
+    for (int row = 1; row <= expected.size(); ++row)
+        QCOMPARE(form_->Grid().Value(row), expected[row - 1]);
+    const jw::ConnectionInput input = form_->CurrentInput();
+    QCOMPARE(input.choices.angleSection, 1);
+    QCOMPARE(input.choices.boltGrade, 1);     // A325-X
+    QCOMPARE(input.choices.boltDiameter, 1);  // 16 mm.
+    QCOMPARE(Cell(form_->Bolts().BoltDisplay(), 2, 1), QString("2.01"));
+
+    // "Ex" with the advisor on: the sample beam's proposal fills the grid, the sample's bolts win.
+    form_->FillSample();
+    QCOMPARE(form_->CurrentInput().choices.boltGrade, 1);
+    QCOMPARE(form_->CurrentInput().choices.boltDiameter, 2);
 }
 
 void InputFormTest::AdvisorLeavesTheInputWithoutAnEntry() {
