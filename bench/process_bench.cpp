@@ -1,0 +1,54 @@
+// The whole `jointwright-cli design` process against the start of a program that does nothing:
+// what an engineer waits for, and the floor no program can beat.
+#include <benchmark/benchmark.h>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+void RunProcess(benchmark::State& state, std::vector<std::string> args) {
+    std::vector<char*> argv;
+    for (std::string& arg : args) argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
+    for (auto _ : state) {
+        pid_t pid = 0;
+        if (posix_spawn(&pid, argv[0], &quiet, nullptr, argv.data(), environ) != 0) {
+            state.SkipWithError("cannot start the program");
+            return;
+        }
+        int status = 0;
+        waitpid(pid, &status, 0);
+    }
+    posix_spawn_file_actions_destroy(&quiet);
+}
+
+void EmptyProgram(benchmark::State& state) {
+    RunProcess(state, {JW_FLOOR_PATH});
+}
+BENCHMARK(EmptyProgram)->Unit(benchmark::kMillisecond);
+
+// The report goes to a memory file system in the first case and to the working folder's disk
+// in the second, where replacing it makes ext4 write it out at once.
+void CliDesign(benchmark::State& state, const char* folder) {
+    const std::string report = (std::filesystem::path(folder) / "jointwright_bench.out").string();
+    RunProcess(state, {JW_CLI_PATH, "design", JW_SAMPLE_PATH, "--report", report});
+    std::filesystem::remove(report);
+}
+BENCHMARK_CAPTURE(CliDesign, memory_fs, "/dev/shm")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(CliDesign, disk_fs, ".")->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
