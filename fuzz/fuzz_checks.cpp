@@ -86,7 +86,8 @@ std::string CheckNumbers(const std::uint8_t* data, std::size_t size) {
         return "strict and leading readings disagree";
     if (std::isfinite(leading)) {
         const std::string shown = FormatFixed(leading, 2);
-        if (std::fabs(leading) < 1e12 && std::fabs(LeadingNumber(shown) - leading) > 0.0051)
+        // Beyond ten whole digits the taking to 15 significant digits can round a second time.
+        if (std::fabs(leading) < 1e10 && std::fabs(LeadingNumber(shown) - leading) > 0.0051)
             return "\"0.00\" of " + FormatPlain(leading) + " is " + shown;
         if (ShowsNonFinite(shown) || ShowsNonFinite(FormatUpToTwo(leading)) ||
             ShowsNonFinite(FormatWhole(leading)))
