@@ -1,16 +1,19 @@
-// The desktop program: the input form, and the result window of each design run.
+// The desktop program: the splash window and the disclaimer, then the input form and the result
+// window of each design run.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <cstdio>
 
 #include "data/sections.h"
+#include "ui/acceptance_file.h"
 #include "ui/choice_panel.h"
 #include "ui/design_controller.h"
 #include "ui/input_form.h"
 #include "ui/input_grid.h"
 #include "ui/message_sink.h"
 #include "ui/result_window.h"
+#include "ui/start_up.h"
 
 namespace {
 
@@ -82,8 +85,13 @@ int main(int argc, char* argv[]) {
 
     jw::ui::MessageBoxSink messages;
     jw::ui::DesignController controller(messages);
+    jw::ui::StartUp startUp(messages, jw::ui::AcceptanceFilePath());
     QObject::connect(&controller, &jw::ui::DesignController::ExitRequested, &app,
                      &QApplication::quit, Qt::QueuedConnection);
-    controller.Start();
+    QObject::connect(&startUp, &jw::ui::StartUp::MainFormRequested, &controller,
+                     &jw::ui::DesignController::Start);
+    QObject::connect(&startUp, &jw::ui::StartUp::ExitRequested, &app, &QApplication::quit,
+                     Qt::QueuedConnection);
+    startUp.Begin();
     return app.exec();
 }

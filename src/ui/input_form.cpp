@@ -1,6 +1,7 @@
 #include "ui/input_form.h"
 
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -9,11 +10,16 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "ui/about_form.h"
+#include "ui/auto_design_command.h"
 #include "ui/choice_panel.h"
 #include "ui/connection_panels.h"
 #include "ui/drawing_view.h"
+#include "ui/file_dialogs.h"
 #include "ui/input_grid.h"
 #include "ui/message_sink.h"
+#include "ui/project_commands.h"
+#include "ui/project_form.h"
 #include "ui/sample_input.h"
 #include "ui/ui_helpers.h"
 
@@ -26,19 +32,15 @@ QPushButton* MakeCommand(const char* name, const QString& caption, QWidget* pare
     return button;
 }
 
-// Project, Open, Save, help and About arrive with the project files and the start-up forms;
-// until then their buttons stand in place but do nothing.
-QPushButton* MakeLaterCommand(const char* name, const QString& caption, QWidget* parent) {
-    QPushButton* button = MakeCommand(name, caption, parent);
-    button->setEnabled(false);
-    button->setToolTip(QStringLiteral("Not available in this version"));
-    return button;
-}
-
 }  // namespace
 
 InputForm::InputForm(MessageSink& messages, QWidget* parent)
-    : QWidget(parent), messages_(messages) {
+    : QWidget(parent),
+      messages_(messages),
+      modalDialogs_(std::make_unique<ModalFileDialogs>()),
+      dialogs_(modalDialogs_.get()),
+      manualPath_(ManualPath()),
+      openDocument_([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
     setObjectName(QStringLiteral("frmInput"));
     setWindowTitle(QStringLiteral("JointWright"));
 
@@ -83,10 +85,18 @@ InputForm::InputForm(MessageSink& messages, QWidget* parent)
         ShowTypePanel();
     });
 
+    // The project form and the about box are windows of their own that this form owns.
+    projectForm_ = new ProjectForm(this);
+    about_ = new AboutForm(this);
+    connect(projectForm_, &ProjectForm::Finished, this, &QWidget::show);
+    connect(about_, &AboutForm::Closed, this, &QWidget::show);
+
     grid_->HideEditor();
     types_->SelectType(ConnectionType::WSP);
     resize(1180, 860);
 }
+
+InputForm::~InputForm() = default;
 
 QWidget* InputForm::BuildInputFrame() {
     auto* frame = new QGroupBox(QStringLiteral("Input"), this);
@@ -113,23 +123,39 @@ QLayout* InputForm::BuildCommands() {
     QPushButton* calculate = MakeCommand("Command15", QStringLiteral("Calculate"), this);
     calculate->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
     calculate->setToolTip(QStringLiteral("Design the connection"));
+    QPushButton* autoDesign =
+        MakeCommand("CommandAutoDesign", QStringLiteral("Auto &Design"), this);
+    autoDesign->setToolTip(
+        QStringLiteral("Fill in the lightest connection that passes for the loads in the grid"));
     QPushButton* preview = MakeCommand("Command4", QStringLiteral("Preview"), this);
     QPushButton* symbol = MakeCommand("Command12", QStringLiteral("Show Symbol"), this);
     QPushButton* exit = MakeCommand("Command7", QStringLiteral("Exit"), this);
+    QPushButton* project = MakeCommand("Command1", QStringLiteral("Project"), this);
+    QPushButton* open = MakeCommand("Command2", QStringLiteral("Open"), this);
+    QPushButton* save = MakeCommand("Command3", QStringLiteral("Save"), this);
+    QPushButton* help = MakeCommand("Command14", QStringLiteral("help"), this);
+    QPushButton* about = MakeCommand("Command6", QStringLiteral("About"), this);
 
     auto* commands = new QHBoxLayout;
-    commands->addWidget(MakeLaterCommand("Command1", QStringLiteral("Project"), this));
-    commands->addWidget(MakeLaterCommand("Command2", QStringLiteral("Open"), this));
-    commands->addWidget(MakeLaterCommand("Command3", QStringLiteral("Save"), this));
+    commands->addWidget(project);
+    commands->addWidget(open);
+    commands->addWidget(save);
     commands->addStretch();
     commands->addWidget(symbol);
     commands->addWidget(preview);
+    commands->addWidget(autoDesign);
     commands->addWidget(calculate);
     commands->addStretch();
-    commands->addWidget(MakeLaterCommand("Command14", QStringLiteral("help"), this));
-    commands->addWidget(MakeLaterCommand("Command6", QStringLiteral("About"), this));
+    commands->addWidget(help);
+    commands->addWidget(about);
     commands->addWidget(exit);
 
+    connect(project, &QPushButton::clicked, this, &InputForm::ShowProjectForm);
+    connect(open, &QPushButton::clicked, this, &InputForm::OpenProject);
+    connect(save, &QPushButton::clicked, this, &InputForm::SaveProject);
+    connect(help, &QPushButton::clicked, this, &InputForm::OpenHelp);
+    connect(about, &QPushButton::clicked, this, &InputForm::ShowAbout);
+    connect(autoDesign, &QPushButton::clicked, this, &InputForm::AutoDesign);
     connect(calculate, &QPushButton::clicked, this, &InputForm::CalculateRequested);
     connect(preview, &QPushButton::clicked, this, &InputForm::Preview);
     connect(symbol, &QPushButton::clicked, this, &InputForm::ShowSymbols);
@@ -234,6 +260,44 @@ void InputForm::ShowTypePanel() {
 void InputForm::CommitEditor() {
     focusHolder_->setFocus(Qt::OtherFocusReason);
     grid_->HideEditor();
+}
+
+void InputForm::ShowProjectForm() {
+    CommitEditor();
+    hide();
+    projectForm_->show();
+    projectForm_->raise();
+    projectForm_->activateWindow();
+}
+
+void InputForm::ShowAbout() {
+    CommitEditor();
+    hide();
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
+}
+
+void InputForm::SaveProject() {
+    ui::SaveProject(*this, *projectForm_, *dialogs_, messages_);
+}
+
+void InputForm::OpenProject() {
+    ui::OpenProject(*this, *projectForm_, *dialogs_, messages_);
+}
+
+void InputForm::OpenHelp() {
+    CommitEditor();
+    OpenManual(manualPath_, openDocument_, messages_);
+}
+
+void InputForm::AutoDesign() {
+    RunAutoDesign(*this, messages_);
+}
+
+void InputForm::SetManual(const QString& path, DocumentOpener open) {
+    manualPath_ = path;
+    openDocument_ = std::move(open);
 }
 
 QWidget* InputForm::VisiblePanel() const {

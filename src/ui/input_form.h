@@ -4,19 +4,24 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 
 #include "design/design_run.h"
 #include "ui/advisor.h"
+#include "ui/help_command.h"
 
 class QPushButton;
 class QStackedWidget;
 
 namespace jw::ui {
 
+class AboutForm;
 class BoltGradePanel;
+class FileDialogs;
 class InputGrid;
 class MessageSink;
 class PreviewPanel;
+class ProjectForm;
 class SectionPanel;
 class SymbolPanel;
 class TypePanel;
@@ -25,6 +30,7 @@ class InputForm : public QWidget {
     Q_OBJECT
   public:
     explicit InputForm(MessageSink& messages, QWidget* parent = nullptr);
+    ~InputForm() override;
 
     // The connection as the form holds it now.
     ConnectionInput CurrentInput() const;
@@ -48,6 +54,22 @@ class InputForm : public QWidget {
     // Moves the focus off the grid's editor so the grid is complete and the editor hidden.
     void CommitEditor();
 
+    // "Project" and "About": this form hides while the other window shows, and comes back
+    // when that window is done.
+    void ShowProjectForm();
+    void ShowAbout();
+    // "Save" and "Open" of project files, through the file dialogs.
+    void SaveProject();
+    void OpenProject();
+    // "help": the user manual.
+    void OpenHelp();
+    // "Auto &Design": the lightest connection that passes, filled into the grid and choices.
+    void AutoDesign();
+
+    // Tests answer the file dialogs and stand in for the desktop's document viewer.
+    void SetFileDialogs(FileDialogs& dialogs) { dialogs_ = &dialogs; }
+    void SetManual(const QString& path, DocumentOpener open);
+
     // Which of the three panels of the shared area shows.
     QWidget* VisiblePanel() const;
     TypePanel& Types() const { return *types_; }
@@ -56,6 +78,9 @@ class InputForm : public QWidget {
     InputGrid& Grid() const { return *grid_; }
     BoltGradePanel& Bolts() const { return *bolts_; }
     SectionPanel& Sections() const { return *sections_; }
+    // The title-block texts, edited on the project form and kept in project files.
+    ProjectForm& ProjectWindow() const { return *projectForm_; }
+    AboutForm& AboutWindow() const { return *about_; }
 
   signals:
     void CalculateRequested();
@@ -82,6 +107,12 @@ class InputForm : public QWidget {
     BoltGradePanel* bolts_;
     SectionPanel* sections_;
     QWidget* focusHolder_;
+    ProjectForm* projectForm_;
+    AboutForm* about_;
+    std::unique_ptr<FileDialogs> modalDialogs_;
+    FileDialogs* dialogs_;
+    QString manualPath_;
+    DocumentOpener openDocument_;
     bool centred_ = false;
 };
 

@@ -222,8 +222,12 @@ void ResultWindow::PrintAcceptedConnection() {
 }
 
 void ResultWindow::ExportAcceptedConnection() {
-    messages_.Show(QStringLiteral("Export comes with a later version of JointWright."),
-                   QStringLiteral("Export"));
+    // The record describes what was designed: the input drawn with this result, and the
+    // stress range of its summary.
+    const std::optional<ConnectionInput>& input = drawing_->Connection();
+    if (!input) return;
+    const QTableWidgetItem* range = summary_->item(3, 1);
+    ExportConnection(exportPath_, *input, range ? range->text() : QString(), messages_);
 }
 
 bool ResultWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "design/design_run.h"
+#include "ui/export_command.h"
 
 class QPlainTextEdit;
 class QTableWidget;
@@ -33,6 +34,9 @@ class ResultWindow : public QWidget {
     // The commands. Print and Export refuse a connection whose label asks for a redesign.
     void Print();
     void Export();
+    // The file Export appends its records to.
+    const QString& ExportPath() const { return exportPath_; }
+    void SetExportPath(const QString& path) { exportPath_ = path; }
 
     const VerdictLabel& Verdict() const { return *verdict_; }
     VerdictLabel& Verdict() { return *verdict_; }
@@ -70,6 +74,7 @@ class ResultWindow : public QWidget {
     DrawingView* drawing_;
     QPlainTextEdit* report_;
     QTimer* flashTimer_;
+    QString exportPath_ = DefaultExportPath();
     bool centred_ = false;
 };
 

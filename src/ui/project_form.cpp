@@ -1,0 +1,79 @@
+#include "ui/project_form.h"
+
+#include <QCloseEvent>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/ui_helpers.h"
+
+namespace jw::ui {
+namespace {
+
+constexpr std::array<const char*, 6> kLabels = {"Project :", "Title :",    "Job No.",
+                                                "Revise",    "Engineer :", "Check by :"};
+
+std::array<std::string*, 6> Texts(ProjectInfo& info) {
+    return {&info.project, &info.title, &info.jobNo, &info.revise, &info.engineer, &info.checker};
+}
+
+}  // namespace
+
+ProjectForm::ProjectForm(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("frmProject"));
+    setWindowTitle(QStringLiteral("Project"));
+    setWindowFlag(Qt::Window);
+
+    auto* form = new QFormLayout;
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        fields_[i] = new QLineEdit(this);
+        fields_[i]->setObjectName(QStringLiteral("Text%1").arg(i + 1));
+        fields_[i]->setMinimumWidth(260);
+        form->addRow(new QLabel(QString::fromLatin1(kLabels[i]), this), fields_[i]);
+    }
+    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
+    ok->setObjectName(QStringLiteral("Command1"));
+    ok->setDefault(true);
+    auto* commands = new QHBoxLayout;
+    commands->addStretch();
+    commands->addWidget(ok);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(commands);
+
+    connect(ok, &QPushButton::clicked, this, [this] {
+        hide();
+        emit Finished();
+    });
+    SetInfo(ProjectInfo{});
+}
+
+ProjectInfo ProjectForm::Info() const {
+    ProjectInfo info;
+    const auto texts = Texts(info);
+    for (std::size_t i = 0; i < fields_.size(); ++i) *texts[i] = ToCoreText(fields_[i]->text());
+    return info;
+}
+
+void ProjectForm::SetInfo(const ProjectInfo& info) {
+    ProjectInfo copy = info;
+    const auto texts = Texts(copy);
+    for (std::size_t i = 0; i < fields_.size(); ++i) fields_[i]->setText(FromCoreText(*texts[i]));
+}
+
+void ProjectForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (centred_) return;
+    centred_ = true;
+    CentreOnScreen(*this);
+}
+
+void ProjectForm::closeEvent(QCloseEvent* event) {
+    event->accept();
+    emit Finished();
+}
+
+}  // namespace jw::ui

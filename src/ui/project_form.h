@@ -1,0 +1,37 @@
+// "Project": the six texts of the printed title block. They start from their defaults at every
+// start of the program, stay as typed while the form is hidden, and go into project files.
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "project/project_file.h"
+
+class QLineEdit;
+
+namespace jw::ui {
+
+class ProjectForm : public QWidget {
+    Q_OBJECT
+  public:
+    explicit ProjectForm(QWidget* parent = nullptr);
+
+    ProjectInfo Info() const;
+    void SetInfo(const ProjectInfo& info);
+    // Field 0 "Project :" to field 5 "Check by :".
+    QLineEdit& Field(int index) const { return *fields_[index]; }
+
+  signals:
+    // "&OK" or the title bar's close: the main form comes back.
+    void Finished();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    std::array<QLineEdit*, 6> fields_{};
+    bool centred_ = false;
+};
+
+}  // namespace jw::ui

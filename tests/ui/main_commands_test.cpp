@@ -1,0 +1,199 @@
+// The main form's other commands: the project form and the about box take the form's place and
+// give it back, help opens the manual or says it cannot, and the automatic design fills in a
+// connection that then designs as accepted, or says why it cannot.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+#include "data/sections.h"
+#include "ui/about_form.h"
+#include "ui/design_controller.h"
+#include "ui/project_form.h"
+#include "ui/result_window.h"
+#include "ui/verdict_label.h"
+#include "ui_test_support.h"
+
+using jw::ConnectionType;
+using jw::ui::DesignController;
+using jw::ui::InputForm;
+using jw::ui::testing::FillValues;
+using jw::ui::testing::RecordingSink;
+
+Q_DECLARE_METATYPE(jw::ConnectionType)
+
+class MainCommandsTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init();
+    void cleanup();
+    void ProjectFormTakesTheFormsPlace();
+    void AboutTakesTheFormsPlace();
+    void HelpOpensTheManualOrSaysItCannot_data();
+    void HelpOpensTheManualOrSaysItCannot();
+    void AutoDesignFillsAConnectionThatPasses_data();
+    void AutoDesignFillsAConnectionThatPasses();
+    void AutoDesignSaysWhyItFindsNothing_data();
+    void AutoDesignSaysWhyItFindsNothing();
+
+  private:
+    InputForm& Form() const { return controller_->Form(); }
+
+    QTemporaryDir folder_;
+    RecordingSink* messages_ = nullptr;
+    DesignController* controller_ = nullptr;
+};
+
+void MainCommandsTest::init() {
+    QVERIFY(folder_.isValid());
+    messages_ = new RecordingSink;
+    controller_ = new DesignController(*messages_, folder_.filePath(QStringLiteral("result.out")));
+    controller_->Start();
+}
+
+void MainCommandsTest::cleanup() {
+    delete controller_;
+    delete messages_;
+}
+
+void MainCommandsTest::ProjectFormTakesTheFormsPlace() {
+    jw::ui::ProjectForm& project = Form().ProjectWindow();
+    const QStringList defaults = {"TAV", "Connection 01", "001", "-", "-", "-"};
+    for (int i = 0; i < defaults.size(); ++i) QCOMPARE(project.Field(i).text(), defaults[i]);
+
+    // A value half typed in the grid is kept when the form goes.
+    Form().Grid().SetCurrentInputRow(2);
+    Form().Grid().setFocus();
+    QTest::keyClicks(Form().Grid().Editor(), QStringLiteral("12"));
+    Form().ShowProjectForm();
+    QVERIFY(!Form().isVisible());
+    QVERIFY(project.isVisible());
+    QCOMPARE(Form().Grid().Value(2), QStringLiteral("12"));
+
+    project.Field(0).setText(QStringLiteral("Depot"));
+    QTest::mouseClick(project.findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    QVERIFY(Form().isVisible());
+    QVERIFY(!project.isVisible());
+    QCOMPARE(project.Info().project, std::string("Depot"));
+
+    // Closed from its title bar, the main form comes back as well, the texts kept.
+    Form().ShowProjectForm();
+    project.close();
+    QVERIFY(Form().isVisible());
+    QCOMPARE(project.Info().project, std::string("Depot"));
+}
+
+void MainCommandsTest::AboutTakesTheFormsPlace() {
+    jw::ui::AboutForm& about = Form().AboutWindow();
+    Form().ShowAbout();
+    QVERIFY(!Form().isVisible());
+    QVERIFY(about.isVisible());
+    QCOMPARE(about.windowTitle(), QStringLiteral("About"));
+    QTest::mouseClick(about.findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    QVERIFY(!about.isVisible());
+    QVERIFY(Form().isVisible());
+}
+
+void MainCommandsTest::HelpOpensTheManualOrSaysItCannot_data() {
+    QTest::addColumn<bool>("present");
+    QTest::addColumn<bool>("viewerOpens");
+    QTest::addColumn<bool>("asked");
+    QTest::newRow("manual opens") << true << true << true;
+    QTest::newRow("no viewer") << true << false << true;
+    QTest::newRow("manual missing") << false << true << false;
+}
+
+void MainCommandsTest::HelpOpensTheManualOrSaysItCannot() {
+    QFETCH(bool, present);
+    QFETCH(bool, viewerOpens);
+    QFETCH(bool, asked);
+    const QString path = folder_.filePath(QStringLiteral("tavhelp.pdf"));
+    QFile::remove(path);
+    if (present) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    QList<QUrl> opened;
+    Form().SetManual(path, [&](const QUrl& url) {
+        opened.push_back(url);
+        return viewerOpens;
+    });
+    Form().OpenHelp();
+    QCOMPARE(opened.size(), asked ? 1 : 0);
+    if (asked) QCOMPARE(opened[0], QUrl::fromLocalFile(path));
+    if (present && viewerOpens) {
+        QVERIFY(messages_->shown.empty());
+        return;
+    }
+    QCOMPARE(messages_->shown.size(), std::size_t{1});
+    QCOMPARE(messages_->shown[0].text, QStringLiteral("Adobe Acrobat File Open Error !"));
+    QCOMPARE(messages_->shown[0].title, QStringLiteral("Help Error"));
+}
+
+void MainCommandsTest::AutoDesignFillsAConnectionThatPasses_data() {
+    QTest::addColumn<ConnectionType>("type");
+    QTest::addColumn<QStringList>("loads");
+    QTest::newRow("WSP") << ConnectionType::WSP << QStringList{"12000"};
+    QTest::newRow("ACLT") << ConnectionType::ACLT << QStringList{"12000"};
+    QTest::newRow("BMEP") << ConnectionType::BMEP << QStringList{"500000", "10000"};
+    QTest::newRow("BSPL") << ConnectionType::BSPL << QStringList{"300000", "8000"};
+}
+
+void MainCommandsTest::AutoDesignFillsAConnectionThatPasses() {
+    QFETCH(ConnectionType, type);
+    QFETCH(QStringList, loads);
+    Form().SelectType(type);
+    Form().Sections().SetBeam(jw::FindBeamPosition("H-300X150X36.7(kg/m)").value_or(-1));
+    FillValues(Form(), loads);
+    Form().AutoDesign();
+    QVERIFY2(messages_->shown.empty(),
+             messages_->shown.empty() ? "" : qPrintable(messages_->shown[0].text));
+
+    const jw::ConnectionInput filled = Form().CurrentInput();
+    QCOMPARE(filled.type, type);
+    for (int row = 1; row < filled.grid.rows; ++row)
+        QVERIFY2(!filled.grid.At(row, jw::kValueColumn).empty(), "every row is filled");
+    for (int i = 0; i < loads.size(); ++i) QCOMPARE(Form().Grid().Value(i + 1), loads[i]);
+    if (type == ConnectionType::ACLT) QVERIFY(filled.choices.angleSection >= 0);
+
+    controller_->Calculate();
+    QVERIFY(messages_->shown.empty());
+    QVERIFY(controller_->Result());
+    QVERIFY2(!controller_->Result()->Verdict().AsksForRedesign(), "the connection is accepted");
+}
+
+void MainCommandsTest::AutoDesignSaysWhyItFindsNothing_data() {
+    QTest::addColumn<int>("beam");
+    QTest::addColumn<QString>("shear");
+    QTest::addColumn<QString>("says");
+    const int beam = jw::FindBeamPosition("H-150X75X14(kg/m)").value_or(-1);
+    QTest::newRow("no load typed") << beam << ""
+                                   << "\"Design Shear Force\" is not a number";
+    QTest::newRow("no beam chosen") << -1 << "5000"
+                                    << "Choose a beam section.";
+    QTest::newRow("far too much shear") << beam << "900000"
+                                        << "No practical connection passes";
+}
+
+void MainCommandsTest::AutoDesignSaysWhyItFindsNothing() {
+    QFETCH(int, beam);
+    QFETCH(QString, shear);
+    QFETCH(QString, says);
+    Form().SelectType(ConnectionType::WSP);
+    Form().Sections().SetBeam(beam);
+    Form().Grid().SetValue(1, shear);
+    Form().Grid().SetValue(4, QStringLiteral("kept"));
+    const jw::ConnectionInput before = Form().CurrentInput();
+    Form().AutoDesign();
+    QCOMPARE(messages_->shown.size(), std::size_t{1});
+    QCOMPARE(messages_->shown[0].title, QStringLiteral("Automatic Design"));
+    QVERIFY2(messages_->shown[0].text.startsWith(says), qPrintable(messages_->shown[0].text));
+    const jw::ConnectionInput after = Form().CurrentInput();
+    QVERIFY(after.grid.cells == before.grid.cells);
+    QCOMPARE(after.choices.boltGrade, before.choices.boltGrade);
+}
+
+QTEST_MAIN(MainCommandsTest)
+#include "main_commands_test.moc"
