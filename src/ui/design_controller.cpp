@@ -4,6 +4,7 @@
 #include "ui/drawing_view.h"
 #include "ui/input_form.h"
 #include "ui/message_sink.h"
+#include "ui/project_form.h"
 #include "ui/result_window.h"
 #include "ui/ui_helpers.h"
 
@@ -28,6 +29,7 @@ ResultWindow& DesignController::EnsureResultWindow() {
         result_ = std::make_unique<ResultWindow>(messages_, reportPath_);
         connect(result_.get(), &ResultWindow::BackRequested, this, &DesignController::BackToInput);
         connect(result_.get(), &ResultWindow::Closed, form_.get(), &QWidget::show);
+        result_->SetProjectInfoSource([this] { return form_->ProjectWindow().Info(); });
     }
     return *result_;
 }

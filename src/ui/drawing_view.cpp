@@ -6,11 +6,13 @@
 
 #include "data/design_error.h"
 #include "drawing/connection_drawings.h"
-#include "ui/painter_canvas.h"
+#include "print/painter_canvas.h"
 #include "ui/ui_helpers.h"
 
 namespace jw::ui {
 namespace {
+
+using print::PainterCanvas;
 
 // The drawings fit a square world window, so they are drawn into the largest centred square:
 // a connection drawn to scale must not be stretched by a wide or tall window.

@@ -216,11 +216,6 @@ void ResultWindow::Export() {
     if (!RefuseRedesign()) ExportAcceptedConnection();
 }
 
-void ResultWindow::PrintAcceptedConnection() {
-    messages_.Show(QStringLiteral("Printing comes with a later version of JointWright."),
-                   QStringLiteral("Print"));
-}
-
 void ResultWindow::ExportAcceptedConnection() {
     // The record describes what was designed: the input drawn with this result, and the
     // stress range of its summary.

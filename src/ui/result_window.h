@@ -4,9 +4,12 @@
 
 #include <QString>
 #include <QWidget>
+#include <functional>
 
 #include "design/design_run.h"
+#include "project/project_file.h"
 #include "ui/export_command.h"
+#include "ui/print_command.h"
 
 class QPlainTextEdit;
 class QTableWidget;
@@ -37,6 +40,13 @@ class ResultWindow : public QWidget {
     // The file Export appends its records to.
     const QString& ExportPath() const { return exportPath_; }
     void SetExportPath(const QString& path) { exportPath_ = path; }
+    // Where Print takes the title block's texts from, as they stand when it prints; the
+    // defaults until set.
+    void SetProjectInfoSource(std::function<ProjectInfo()> source) {
+        projectInfo_ = std::move(source);
+    }
+    // The printer dialog Print shows; tests answer it instead.
+    void SetPrinterDialog(PrinterDialog dialog) { printerDialog_ = std::move(dialog); }
 
     const VerdictLabel& Verdict() const { return *verdict_; }
     VerdictLabel& Verdict() { return *verdict_; }
@@ -62,7 +72,7 @@ class ResultWindow : public QWidget {
     void ShowSummary(const TextGrid& summary);
     void SetReportText(const QString& text);
     bool RefuseRedesign();
-    // The real work of the two commands comes with the printed sheet and the export file.
+    // The work of the two commands once the verdict allows it; printing is in print_command.cpp.
     void PrintAcceptedConnection();
     void ExportAcceptedConnection();
 
@@ -75,6 +85,8 @@ class ResultWindow : public QWidget {
     QPlainTextEdit* report_;
     QTimer* flashTimer_;
     QString exportPath_ = DefaultExportPath();
+    std::function<ProjectInfo()> projectInfo_;
+    PrinterDialog printerDialog_ = ShowPrinterDialog;
     bool centred_ = false;
 };
 

@@ -150,9 +150,15 @@ void DesignWindowTest::AcceptedRunShowsTheResult() {
     QCOMPARE(window.Report().toPlainText(), FileText(reportPath_));
     QVERIFY(window.Report().font().fixedPitch());
 
-    // An accepted connection is not refused.
+    // An accepted connection is not refused: Print goes on to the printer dialog.
+    bool dialogShown = false;
+    window.SetPrinterDialog([&dialogShown](QPrinter&, QWidget*) {
+        dialogShown = true;
+        return false;  // cancelled
+    });
     window.Export();
     window.Print();
+    QVERIFY(dialogShown);
     for (const auto& message : messages_->shown)
         QVERIFY(message.text != "The Connection Should Be REDESIGNED!");
 }

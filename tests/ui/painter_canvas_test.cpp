@@ -6,10 +6,10 @@
 
 #include "drawing/connection_drawings.h"
 #include "ui/drawing_view.h"
-#include "ui/painter_canvas.h"
+#include "print/painter_canvas.h"
 #include "ui/sample_input.h"
 
-using jw::ui::PainterCanvas;
+using jw::print::PainterCanvas;
 
 namespace {
 

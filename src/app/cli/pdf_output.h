@@ -1,0 +1,21 @@
+// The printed calculation sheet as a PDF file, for `design --pdf`.
+//
+// The sheet is drawn with Qt's fonts and PDF writer. Loading Qt costs every run of the
+// command-line program about ten milliseconds, ten times a whole design, so the sheet is
+// written by a small companion program installed beside this one, and only a run that asks
+// for a PDF starts it.
+#pragma once
+
+#include <string>
+
+namespace jw::cli {
+
+// False in a build without Qt, which has no PDF output.
+bool PdfOutputAvailable();
+
+// Writes the sheet of the accepted project at `projectPath` to `pdfPath`, whole or not at all.
+// Returns the exit status: kExitAccepted when written; otherwise the reason is on standard
+// error and no file was written.
+int WriteSheetPdf(const std::string& projectPath, const std::string& pdfPath);
+
+}  // namespace jw::cli
