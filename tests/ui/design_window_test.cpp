@@ -156,6 +156,7 @@ void DesignWindowTest::AcceptedRunShowsTheResult() {
         dialogShown = true;
         return false;  // cancelled
     });
+    window.SetExportPath(folder_.filePath("BoltData.txt"));
     window.Export();
     window.Print();
     QVERIFY(dialogShown);
