@@ -124,6 +124,8 @@ QLayout* ResultWindow::BuildCommands() {
     print->setIcon(QIcon::fromTheme(QStringLiteral("document-print"),
                                     style()->standardIcon(QStyle::SP_FileIcon)));
     QPushButton* exportButton = MakeCommand("ExportButton", QStringLiteral("Export"), this);
+    QPushButton* saveDrawing =
+        MakeCommand("SaveDrawingButton", QStringLiteral("Save &Drawing..."), this);
 
     auto* caption = new QLabel(QStringLiteral("WITH BEST COMPLEMENTS FROM KELDORAN STEEL"), this);
     caption->setObjectName(QStringLiteral("FixedCaption"));
@@ -135,12 +137,14 @@ QLayout* ResultWindow::BuildCommands() {
     commands->addWidget(back);
     commands->addWidget(print);
     commands->addWidget(exportButton);
+    commands->addWidget(saveDrawing);
     commands->addStretch();
     commands->addWidget(caption);
 
     connect(back, &QPushButton::clicked, this, &ResultWindow::BackRequested);
     connect(print, &QPushButton::clicked, this, &ResultWindow::Print);
     connect(exportButton, &QPushButton::clicked, this, &ResultWindow::Export);
+    connect(saveDrawing, &QPushButton::clicked, this, &ResultWindow::SaveDrawing);
     return commands;
 }
 
@@ -214,6 +218,11 @@ void ResultWindow::Print() {
 
 void ResultWindow::Export() {
     if (!RefuseRedesign()) ExportAcceptedConnection();
+}
+
+void ResultWindow::SaveDrawing() {
+    if (const auto& input = drawing_->Connection())
+        SaveDrawingCommand(*input, drawingDialog_, messages_, this);
 }
 
 void ResultWindow::ExportAcceptedConnection() {

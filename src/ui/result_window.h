@@ -10,6 +10,7 @@
 #include "project/project_file.h"
 #include "ui/export_command.h"
 #include "ui/print_command.h"
+#include "ui/save_drawing_command.h"
 
 class QPlainTextEdit;
 class QTableWidget;
@@ -37,6 +38,10 @@ class ResultWindow : public QWidget {
     // The commands. Print and Export refuse a connection whose label asks for a redesign.
     void Print();
     void Export();
+    // Saves the drawing as DXF, SVG or PNG; a rejected connection may be saved too, since a
+    // drawing is what an engineer discusses a redesign over.
+    void SaveDrawing();
+    void SetDrawingFileDialog(DrawingFileDialog dialog) { drawingDialog_ = std::move(dialog); }
     // The file Export appends its records to.
     const QString& ExportPath() const { return exportPath_; }
     void SetExportPath(const QString& path) { exportPath_ = path; }
@@ -87,6 +92,7 @@ class ResultWindow : public QWidget {
     QString exportPath_ = DefaultExportPath();
     std::function<ProjectInfo()> projectInfo_;
     PrinterDialog printerDialog_ = ShowPrinterDialog;
+    DrawingFileDialog drawingDialog_ = AskDrawingFileName;
     bool centred_ = false;
 };
 
