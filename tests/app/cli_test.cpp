@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "../design/design_fixtures.h"
+#include "cli_fixture.h"
 #include "project/project_file.h"
 
 namespace jw {
@@ -16,34 +17,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-    int status;
-    std::string out;
-};
+using testing::Outcome;
 
-// Runs the program with `arguments` in `folder`; standard error joins standard output.
-Outcome RunCli(const std::string& arguments, const fs::path& folder) {
-    const std::string command =
-        "cd '" + folder.string() + "' && '" JW_CLI_PATH "' " + arguments + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string out;
-    char buf[4096];
-    for (std::size_t n; (n = fread(buf, 1, sizeof buf, pipe)) > 0;) out.append(buf, n);
-    const int status = pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
-}
-
-class Cli : public ::testing::Test {
+class Cli : public testing::CliFolderTest {
   protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("jw_cli_" +
-                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
     std::string Save(const std::string& name, const ConnectionInput& input) {
         Project project;
         project.type = input.type;
@@ -52,19 +29,11 @@ class Cli : public ::testing::Test {
         SaveProjectFile((folder_ / name).string(), project);
         return name;
     }
-    std::string Read(const std::string& name) {
-        std::ifstream in(folder_ / name, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-
-    fs::path folder_;
 };
 
 TEST_F(Cli, DesignPrintsJsonAndWritesTheReport) {
     Save("wsp.Bol", testing::WspWorkedRun());
-    const Outcome o = RunCli("design wsp.Bol --json", folder_);
+    const Outcome o = RunCli("design wsp.Bol --json");
     EXPECT_EQ(o.status, 1) << o.out;
     EXPECT_EQ(o.out,
               "{\"type\": \"WSP\", \"caption\": \"Shear Plate Connection\", \"accepted\": false, "
@@ -86,11 +55,11 @@ TEST_F(Cli, DesignPrintsJsonAndWritesTheReport) {
 
 TEST_F(Cli, ExitStatusTellsAcceptedStoppedAndBadFiles) {
     Save("aclt.Bol", testing::AcltWorkedRun());
-    Outcome o = RunCli("design aclt.Bol --report out/aclt.out", folder_);
+    Outcome o = RunCli("design aclt.Bol --report out/aclt.out");
     EXPECT_EQ(o.status, 2) << "the report folder does not exist: " << o.out;
     EXPECT_NE(o.out.find("out/aclt.out"), std::string::npos) << o.out;
     fs::create_directories(folder_ / "out");
-    o = RunCli("design aclt.Bol --report out/aclt.out", folder_);
+    o = RunCli("design aclt.Bol --report out/aclt.out");
     EXPECT_EQ(o.status, 0) << o.out;
     EXPECT_NE(o.out.find("Connection   | Accept"), std::string::npos) << o.out;
     EXPECT_TRUE(fs::exists(folder_ / "out/aclt.out"));
@@ -98,25 +67,25 @@ TEST_F(Cli, ExitStatusTellsAcceptedStoppedAndBadFiles) {
     ConnectionInput incomplete = testing::WspWorkedRun();
     incomplete.grid.At(4, kValueColumn) = "";
     Save("incomplete.Bol", incomplete);
-    o = RunCli("design incomplete.Bol", folder_);
+    o = RunCli("design incomplete.Bol");
     EXPECT_EQ(o.status, 2);
     EXPECT_EQ(o.out, "Input data not complete! Re-Input Data.\n");
 
     std::ofstream(folder_ / "bad.Bol") << "NOT A PROJECT\r\n";
-    o = RunCli("design bad.Bol", folder_);
+    o = RunCli("design bad.Bol");
     EXPECT_EQ(o.status, 3);
     EXPECT_NE(o.out.find("Line 1"), std::string::npos) << o.out;
 
-    o = RunCli("design", folder_);
+    o = RunCli("design");
     EXPECT_EQ(o.status, 2);
-    o = RunCli("design --help", folder_);
+    o = RunCli("design --help");
     EXPECT_EQ(o.status, 0);
     EXPECT_EQ(o.out.find("Usage: jointwright-cli design"), 0u);
 }
 
 TEST_F(Cli, DrawWritesAnSvgAfterThePreviewGate) {
     Save("wsp.Bol", testing::WspWorkedRun());
-    Outcome o = RunCli("draw wsp.Bol --svg wsp.svg", folder_);
+    Outcome o = RunCli("draw wsp.Bol --svg wsp.svg");
     EXPECT_EQ(o.status, 0) << o.out;
     const std::string svg = Read("wsp.svg");
     EXPECT_EQ(svg.find("<?xml"), 0u);
@@ -125,7 +94,7 @@ TEST_F(Cli, DrawWritesAnSvgAfterThePreviewGate) {
     ConnectionInput incomplete = testing::WspWorkedRun();
     incomplete.grid.At(2, kValueColumn) = "";
     Save("incomplete.Bol", incomplete);
-    o = RunCli("draw incomplete.Bol --svg no.svg", folder_);
+    o = RunCli("draw incomplete.Bol --svg no.svg");
     EXPECT_EQ(o.status, 2);
     EXPECT_EQ(o.out, "Input data not complete!\n");
     EXPECT_FALSE(fs::exists(folder_ / "no.svg"));
@@ -133,50 +102,50 @@ TEST_F(Cli, DrawWritesAnSvgAfterThePreviewGate) {
     ConnectionInput noBeam = testing::WspWorkedRun();
     noBeam.choices.beamSection = -1;
     Save("nobeam.Bol", noBeam);
-    o = RunCli("draw nobeam.Bol --svg no.svg", folder_);
+    o = RunCli("draw nobeam.Bol --svg no.svg");
     EXPECT_EQ(o.status, 2);
     EXPECT_NE(o.out.find("No beam section is chosen"), std::string::npos) << o.out;
     EXPECT_FALSE(fs::exists(folder_ / "no.svg"));
 
-    o = RunCli("design wsp.Bol --svg designed.svg", folder_);
+    o = RunCli("design wsp.Bol --svg designed.svg");
     EXPECT_EQ(o.status, 1) << o.out;
     EXPECT_EQ(Read("designed.svg"), svg);
 }
 
 TEST_F(Cli, DrawAndDesignWriteTheSameDxfForCad) {
     Save("wsp.Bol", testing::WspWorkedRun());
-    Outcome o = RunCli("draw wsp.Bol --svg wsp.svg --dxf wsp.dxf", folder_);
+    Outcome o = RunCli("draw wsp.Bol --svg wsp.svg --dxf wsp.dxf");
     EXPECT_EQ(o.status, 0) << o.out;
     const std::string dxf = Read("wsp.dxf");
     EXPECT_EQ(dxf.find("  0\r\nSECTION\r\n  2\r\nHEADER\r\n"), 0u);
     EXPECT_EQ(dxf.substr(dxf.size() - 10), "  0\r\nEOF\r\n");
     EXPECT_EQ(Read("wsp.svg").find("<?xml"), 0u);
 
-    o = RunCli("design wsp.Bol --dxf designed.dxf", folder_);
+    o = RunCli("design wsp.Bol --dxf designed.dxf");
     EXPECT_EQ(o.status, 1) << o.out;
     EXPECT_EQ(Read("designed.dxf"), dxf);
 
-    o = RunCli("draw wsp.Bol --dxf missing/wsp.dxf", folder_);
+    o = RunCli("draw wsp.Bol --dxf missing/wsp.dxf");
     EXPECT_EQ(o.status, 2);
     EXPECT_NE(o.out.find("missing/wsp.dxf"), std::string::npos) << o.out;
 
-    o = RunCli("draw wsp.Bol", folder_);
+    o = RunCli("draw wsp.Bol");
     EXPECT_EQ(o.status, 2) << "nothing to write is a usage error";
     EXPECT_NE(o.out.find("--dxf"), std::string::npos) << o.out;
 }
 
 TEST_F(Cli, VerifyPassesAndCountsItsChecks) {
-    Outcome o = RunCli("verify", folder_);
+    Outcome o = RunCli("verify");
     EXPECT_EQ(o.status, 0) << o.out;
     EXPECT_NE(o.out.find("\nWSP worked run\n"), std::string::npos) << o.out;
     EXPECT_EQ(o.out.find("FAIL"), std::string::npos) << o.out;
     EXPECT_NE(o.out.find(" passed, 0 failed\n"), std::string::npos) << o.out;
 
-    o = RunCli("verify --failures", folder_);
+    o = RunCli("verify --failures");
     EXPECT_EQ(o.status, 0) << o.out;
     EXPECT_EQ(o.out.find("PASS"), std::string::npos) << "only failures are listed: " << o.out;
 
-    o = RunCli("verify extra.Bol", folder_);
+    o = RunCli("verify extra.Bol");
     EXPECT_EQ(o.status, 2) << o.out;
 }
 
@@ -184,7 +153,7 @@ TEST_F(Cli, BatchWritesOneCsvLinePerFile) {
     Save("a.Bol", testing::AcltWorkedRun());
     Save("w.Bol", testing::WspWorkedRun());
     std::ofstream(folder_ / "bad.Bol") << "TAV JOINTWRIGHT\r\n";
-    const Outcome o = RunCli("batch a.Bol w.Bol bad.Bol --csv all.csv", folder_);
+    const Outcome o = RunCli("batch a.Bol w.Bol bad.Bol --csv all.csv");
     EXPECT_EQ(o.status, 2) << o.out;
     const std::string csv = Read("all.csv");
     EXPECT_EQ(csv.substr(0, csv.find("bad.Bol")),

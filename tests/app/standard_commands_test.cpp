@@ -10,46 +10,18 @@
 #include <fstream>
 #include <sstream>
 
+#include "cli_fixture.h"
+
 namespace jw {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-    int status;
-    std::string out;
-};
+using testing::Outcome;
 
-class StandardCommands : public ::testing::Test {
+class StandardCommands : public testing::CliFolderTest {
   protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("jw_std_" +
-                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
-    // Runs the program in the test's folder; standard error joins standard output.
-    Outcome Run(const std::string& arguments) {
-        const std::string command =
-            "cd '" + folder_.string() + "' && '" JW_CLI_PATH "' " + arguments + " 2>&1";
-        FILE* pipe = popen(command.c_str(), "r");
-        std::string out;
-        char buf[4096];
-        for (std::size_t n; (n = fread(buf, 1, sizeof buf, pipe)) > 0;) out.append(buf, n);
-        const int status = pclose(pipe);
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
-    }
-    std::string Read(const std::string& name) {
-        std::ifstream in(folder_ / name, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-
-    fs::path folder_;
+    Outcome Run(const std::string& arguments) const { return RunCli(arguments); }
 };
 
 TEST_F(StandardCommands, OptimiseWritesAConnectionTheDesignCommandAccepts) {

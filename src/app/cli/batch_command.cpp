@@ -5,7 +5,6 @@
 #include "app/cli/arguments.h"
 #include "app/cli/commands.h"
 #include "app/cli/text_output.h"
-#include "data/atomic_file.h"
 #include "data/design_error.h"
 #include "data/sections.h"
 #include "project/project_file.h"
@@ -72,16 +71,7 @@ int BatchCommand(const Arguments& args) {
         csv += line.text;
         worst = std::max(worst, line.status);
     }
-    if (const auto out = parsed.Option("--csv")) {
-        try {
-            WriteTextFileAtomically(*out, csv);
-        } catch (const DesignError& error) {
-            std::cerr << error.what() << "\n";
-            return kExitStopped;
-        }
-    } else {
-        std::cout << csv;
-    }
+    if (!WriteOrPrint(parsed.Option("--csv"), csv)) return kExitStopped;
     return worst;
 }
 

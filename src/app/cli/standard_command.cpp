@@ -4,7 +4,6 @@
 #include "app/cli/commands.h"
 #include "app/cli/connection_options.h"
 #include "app/cli/text_output.h"
-#include "data/atomic_file.h"
 #include "data/design_error.h"
 #include "design/checks.h"
 #include "design/standard_proposals.h"
@@ -78,16 +77,7 @@ int StandardCommand(const Arguments& args) {
                CsvField(design.section) + "," + beam + "," + line.accepted + "," +
                CsvField(line.range) + "," + CsvField(line.mode) + "\n";
     }
-    if (const auto out = parsed.Option("--csv")) {
-        try {
-            WriteTextFileAtomically(*out, csv);
-        } catch (const DesignError& error) {
-            std::cerr << error.what() << "\n";
-            return kExitStopped;
-        }
-    } else {
-        std::cout << csv;
-    }
+    if (!WriteOrPrint(parsed.Option("--csv"), csv)) return kExitStopped;
     return status;
 }
 

@@ -2,7 +2,11 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iostream>
 #include <vector>
+
+#include "data/atomic_file.h"
+#include "data/design_error.h"
 
 namespace jw::cli {
 namespace {
@@ -96,6 +100,20 @@ std::string CsvField(std::string_view text) {
     std::string out = "\"";
     for (const char ch : text) out += ch == '"' ? std::string("\"\"") : std::string(1, ch);
     return out + "\"";
+}
+
+bool WriteOrPrint(const std::optional<std::string>& path, const std::string& text) {
+    if (!path) {
+        std::cout << text;
+        return true;
+    }
+    try {
+        WriteTextFileAtomically(*path, text);
+    } catch (const DesignError& error) {
+        std::cerr << error.what() << "\n";
+        return false;
+    }
+    return true;
 }
 
 }  // namespace jw::cli
