@@ -238,6 +238,10 @@ std::string FormatUpToTwo(double value) {
 std::string FormatPlain(double value, bool singlePrecision) {
     if (!std::isfinite(value)) return NonFiniteText(value);
     if (value == 0) return "0";
+    // Whole numbers within the digits shown print as they are (plate sizes, bolt counts).
+    const double wholeLimit = singlePrecision ? 1e7 : 1e15;
+    if (std::fabs(value) < wholeLimit && value == std::trunc(value))
+        return std::to_string(static_cast<std::int64_t>(value));
     char buf[40];
     const int digits = singlePrecision ? 7 : 15;
     const auto result =

@@ -343,36 +343,43 @@ std::string Verdict(std::string_view ratioText) {
     return std::string(LeadingNumber(ratioText) <= 1 ? kPassed : kRedesigned);
 }
 
-std::string GoverningFailureMode(const TextGrid& table) {
+RatioSummary SummariseRatios(const TextGrid& table) {
+    RatioSummary summary;
     double largest = 0;
-    std::string mode;
+    double smallestPassed = 10000;
+    bool modeSettled = false;
     for (int r = 0; r < table.rows; ++r) {
         if (!IsCheckRow(table, r)) continue;
         const std::string& ratio = table.At(r, 2);
+        const bool redesign = table.At(r, 3) == kRedesigned;
+        summary.asksForRedesign |= redesign;
         // A failed check with no ratio to show (bolts overstressed in shear) governs outright.
-        if (table.At(r, 3) == kRedesigned && !StrictNumber(ratio))
-            return WithoutRatioPrefix(table.At(r, 0));
+        if (redesign && !modeSettled && !StrictNumber(ratio)) {
+            summary.governingMode = WithoutRatioPrefix(table.At(r, 0));
+            modeSettled = true;
+        }
         const double value = LeadingNumber(ratio);
         if (value > largest) {
             largest = value;
-            mode = WithoutRatioPrefix(table.At(r, 0));
+            if (!modeSettled) summary.governingMode = WithoutRatioPrefix(table.At(r, 0));
         }
+        if (!redesign) smallestPassed = std::min(smallestPassed, value);
     }
-    return mode;
+    summary.maxRatio = FormatFixed(largest, 2);
+    summary.minRatio = FormatFixed(smallestPassed, 2);
+    return summary;
+}
+
+std::string GoverningFailureMode(const TextGrid& table) {
+    return SummariseRatios(table).governingMode;
 }
 
 std::string MaxRatio(const TextGrid& table) {
-    double largest = 0;
-    for (int r = 0; r < table.rows; ++r)
-        if (IsCheckRow(table, r)) largest = std::max(largest, LeadingNumber(table.At(r, 2)));
-    return FormatFixed(largest, 2);
+    return SummariseRatios(table).maxRatio;
 }
 
 std::string MinRatio(const TextGrid& table) {
-    double smallest = 10000;
-    for (int r = 0; r < table.rows; ++r)
-        if (table.At(r, 3) == kPassed) smallest = std::min(smallest, LeadingNumber(table.At(r, 2)));
-    return FormatFixed(smallest, 2);
+    return SummariseRatios(table).minRatio;
 }
 
 }  // namespace jw

@@ -81,4 +81,13 @@ std::string GoverningFailureMode(const TextGrid& table);
 std::string MaxRatio(const TextGrid& table);
 std::string MinRatio(const TextGrid& table);
 
+// All three, and whether any check asks for a redesign, from one reading of the table.
+struct RatioSummary {
+    std::string governingMode;
+    std::string maxRatio;
+    std::string minRatio;
+    bool asksForRedesign = false;
+};
+RatioSummary SummariseRatios(const TextGrid& table);
+
 }  // namespace jw

@@ -84,12 +84,6 @@ void FillPartRows(ConnectionType type, TextGrid& g, const DesignState& s,
     }
 }
 
-bool AsksForRedesign(const TextGrid& table) {
-    for (int r = 0; r < table.rows; ++r)
-        if (table.At(r, 3) == "REDESIGNED") return true;
-    return false;
-}
-
 }  // namespace
 
 void PrepareResultGrids(TextGrid& table, TextGrid& summary) {
@@ -108,17 +102,17 @@ Summary FillSummaryGrid(ConnectionType type, const TextGrid& table, const Design
     g.At(0, 0) = "Beam";
     g.At(0, 1) = SectionName(BeamRowAt(choices.beamSection));
     g.At(2, 0) = "Bolt";
-    const std::string highest = MaxRatio(table);
+    const RatioSummary ratios = SummariseRatios(table);
     g.At(3, 0) = "Stress Range";
-    g.At(3, 1) = MinRatio(table) + " / " + highest;
-    summary.accepted = LeadingNumber(highest) <= 1 && !AsksForRedesign(table);
+    g.At(3, 1) = ratios.minRatio + " / " + ratios.maxRatio;
+    summary.accepted = LeadingNumber(ratios.maxRatio) <= 1 && !ratios.asksForRedesign;
     if (summary.accepted) {
         g.At(4, 0) = "Connection";
         g.At(4, 1) = "Accept";
         summary.labelColour = kColourGreen;
     } else {
         g.At(4, 0) = "Mode of Failure";
-        g.At(4, 1) = GoverningFailureMode(table);
+        g.At(4, 1) = ratios.governingMode;
         summary.labelColour = kColourRed;
     }
     FillPartRows(type, g, s, choices);
