@@ -28,13 +28,13 @@ void ClearGrid(TextGrid& grid) {
         for (int c = 1; c < grid.columns; ++c) grid.At(r, c).clear();
 }
 
-void FillGridColumn(TextGrid& grid, int lastIndex, int column,
-                    const std::vector<std::string>& texts, std::string_view format) {
+void FillGridColumn(TextGrid& grid, int lastIndex, int column, std::vector<std::string> texts,
+                    std::string_view format) {
     for (int r = 0; r < grid.rows; ++r) grid.At(r, column).clear();
     for (int j = 0; j <= lastIndex && j < static_cast<int>(texts.size()); ++j) {
         if (texts[j].empty()) continue;
         grid.At(j, column) =
-            format.empty() ? texts[j] : FormatNumber(LeadingNumber(texts[j]), format);
+            format.empty() ? std::move(texts[j]) : FormatNumber(LeadingNumber(texts[j]), format);
     }
 }
 

@@ -31,7 +31,7 @@ void ShapeGrid(TextGrid& grid, int rows, int columns, int fixedRows, int fixedCo
 void ClearGrid(TextGrid& grid);
 // Empties the column in every row, then writes texts[j] (j = 0..lastIndex) into row j when the
 // text is not empty, through the number format when `format` is not empty.
-void FillGridColumn(TextGrid& grid, int lastIndex, int column,
-                    const std::vector<std::string>& texts, std::string_view format = {});
+void FillGridColumn(TextGrid& grid, int lastIndex, int column, std::vector<std::string> texts,
+                    std::string_view format = {});
 
 }  // namespace jw

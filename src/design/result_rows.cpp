@@ -30,10 +30,10 @@ void ResultRows::Row(int row, std::string_view label, std::string_view clause, s
     columns_[3][row] = unit;
 }
 
-void ResultRows::WriteTo(TextGrid& table) const {
+void ResultRows::WriteTo(TextGrid& table) {
     const int rows = static_cast<int>(MaxOfTwo(lastRow_ + 1, kMinimumTableRows));
     ShapeGrid(table, rows, 4, table.fixedRows, table.fixedColumns);
-    for (int c = 0; c < 4; ++c) FillGridColumn(table, lastRow_, c, columns_[c]);
+    for (int c = 0; c < 4; ++c) FillGridColumn(table, lastRow_, c, std::move(columns_[c]));
 }
 
 }  // namespace jw

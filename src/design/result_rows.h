@@ -23,8 +23,9 @@ class ResultRows {
 
     const std::string& ValueAt(int row) const { return columns_[2][row]; }
 
-    // Sets the row count to the larger of lastRow + 1 and 9, then fills the four columns.
-    void WriteTo(TextGrid& table) const;
+    // Sets the row count to the larger of lastRow + 1 and 9, then fills the four columns,
+    // handing the texts over: the rows are empty afterwards.
+    void WriteTo(TextGrid& table);
 
   private:
     int lastRow_;
