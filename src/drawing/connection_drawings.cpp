@@ -105,67 +105,64 @@ class GridValues {
 
 }  // namespace
 
-void DrawWspConnection(DrawingCanvas& canvas, const TextGrid& grid,
-                       const ConnectionChoices& choices) {
+namespace {
+
+// The grid labels of a shear connection's bolt group.
+struct BoltGroupLabels {
+    std::string_view rows, columns, setBack, edge, pitch;
+};
+
+// What the shear plate and the angle cleats draw alike: the support, the beam and the bolt
+// group of the web; the caller adds the cleat's own width and leg.
+ShearDrawing ShearDrawingFromGrid(const TextGrid& grid, const ConnectionChoices& choices,
+                                  const BoltGroupLabels& labels) {
     const Beam beam = ChosenBeam(choices);
     const GridValues values(grid);
-    const int rows = values.Count("Number of Bolt Row");
-    const int columns = values.Count("Number of Bolt Column");
-    const float a = values.Length("Clr Dis. from Column (a)");
-    const float b = values.Length("Clr Dis. from Cut Edge (b)");
-    const float c = values.Length("c-to-c Dis. of Bolt (c)");
-    const float boltDia = ChosenBoltDia(choices);
-    CheckBoltGroup(rows, columns);
-
+    const int rows = values.Count(labels.rows);
+    const int columns = values.Count(labels.columns);
     ShearDrawing s;
+    s.clearance = values.Length(labels.setBack);
+    const float b = values.Length(labels.edge);
+    const float c = values.Length(labels.pitch);
+    s.boltDia = ChosenBoltDia(choices);
+    CheckBoltGroup(rows, columns);
     // The support is drawn with the beam's own flange thickness.
     s.supportFlange = beam.tf;
     s.depth = beam.d;
     s.flange = beam.tf;
-    // The welded plate reaches from the support face over the clearance to the beam web.
-    s.plateWidth = (columns - 1) * c + a + 2 * b;
-    s.legThickness = 0;
     s.plateHeight = (rows - 1) * c + 2 * b;
-    s.clearance = a;
-    s.boltDia = boltDia;
     s.rows = rows;
     s.columns = columns;
     s.pitchAlong = c;
     s.pitchAcross = c;
     s.edgeAlong = b;
     s.edgeAcross = b;
+    return s;
+}
+
+}  // namespace
+
+void DrawWspConnection(DrawingCanvas& canvas, const TextGrid& grid,
+                       const ConnectionChoices& choices) {
+    ShearDrawing s = ShearDrawingFromGrid(
+        grid, choices,
+        {"Number of Bolt Row", "Number of Bolt Column", "Clr Dis. from Column (a)",
+         "Clr Dis. from Cut Edge (b)", "c-to-c Dis. of Bolt (c)"});
+    // The welded plate reaches from the support face over the clearance to the beam web.
+    s.plateWidth = (s.columns - 1) * s.pitchAcross + s.clearance + 2 * s.edgeAcross;
+    s.legThickness = 0;
     DrawShearConnection(canvas, s);
 }
 
 void DrawAcltConnection(DrawingCanvas& canvas, const TextGrid& grid,
                         const ConnectionChoices& choices) {
-    const Beam beam = ChosenBeam(choices);
+    ShearDrawing s = ShearDrawingFromGrid(grid, choices,
+                                          {"Row of Bolt", "Column of Bolt", "Set Back Distance (a)",
+                                           "Bolt Edge Distance (b)", "Bolt c-to-c Distance (c)"});
     const Angle angle = ChosenAngle(choices);
-    const GridValues values(grid);
-    const int rows = values.Count("Row of Bolt");
-    const int columns = values.Count("Column of Bolt");
-    const float a = values.Length("Set Back Distance (a)");
-    const float b = values.Length("Bolt Edge Distance (b)");
-    const float c = values.Length("Bolt c-to-c Distance (c)");
-    const float boltDia = ChosenBoltDia(choices);
-    CheckBoltGroup(rows, columns);
-
-    ShearDrawing s;
-    s.supportFlange = beam.tf;
-    s.depth = beam.d;
-    s.flange = beam.tf;
     // Seen from the side, the cleat shows its web leg, as long as the angle's leg.
     s.plateWidth = angle.leg;
     s.legThickness = angle.thickness;
-    s.plateHeight = (rows - 1) * c + 2 * b;
-    s.clearance = a;
-    s.boltDia = boltDia;
-    s.rows = rows;
-    s.columns = columns;
-    s.pitchAlong = c;
-    s.pitchAcross = c;
-    s.edgeAlong = b;
-    s.edgeAcross = b;
     DrawShearConnection(canvas, s);
 }
 
