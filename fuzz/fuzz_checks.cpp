@@ -53,6 +53,17 @@ std::string CheckDesignRun(const std::uint8_t* data, std::size_t size) {
         if (ShowsNonFinite(cell)) return "summary shows " + cell;
     for (std::string_view bad : {"= nan", "= inf", "= -nan", "= -inf"})
         if (result.report.find(bad) != std::string::npos) return "report shows " + std::string(bad);
+    bool furtherPass = true;
+    for (const CheckRow& check : result.further.checks) {
+        if (!std::isfinite(check.demand) || !std::isfinite(check.capacity) ||
+            ShowsNonFinite(check.ratioText) || ShowsNonFinite(check.substituted))
+            return "further check " + check.name + " is not finite";
+        if ((LeadingNumber(check.ratioText) <= 1) != check.Passed())
+            return "further check " + check.name + " has a verdict against its ratio";
+        furtherPass &= check.Passed();
+    }
+    if ((result.status == RunStatus::Accepted) != (result.classicAccepted && furtherPass))
+        return "the verdict leaves out a check";
     return {};
 }
 
