@@ -15,6 +15,7 @@
 #include "design/standard_proposals.h"
 #include "print/painter_canvas.h"
 #include "print/printer_fonts.h"
+#include "print/sheet_date.h"
 #include "print/sheet_printer.h"
 
 using namespace jw;
@@ -77,6 +78,7 @@ class SheetPrinterTest : public QObject {
     void EveryTypeFitsThePageWithoutCollisions();
     void AnOversizedDrawingScalesTheSheetDown();
     void PdfIsWrittenWholeOrNotAtAll();
+    void DateIsReadableInEveryLocale();
 };
 
 void SheetPrinterTest::SheetFontsFindTheNearestInstalledFaces() {
@@ -172,6 +174,27 @@ void SheetPrinterTest::PdfIsWrittenWholeOrNotAtAll() {
     const QString nowhere = folder.filePath("missing/sheet.pdf");
     QVERIFY(!print::PrintSheetToPdf(nowhere, sheet).isEmpty());
     QVERIFY(!QFile::exists(nowhere));
+}
+
+// The locale's short date where the sheet's code page can print it; ISO 8601 where its digits
+// or direction marks would print as "?".
+void SheetPrinterTest::DateIsReadableInEveryLocale() {
+    const QDate date(2026, 8, 12);
+    const struct {
+        const char* locale;
+        CodePage page;
+        bool iso;
+    } cases[] = {
+        {"en_US", CodePage::Windows1252, false}, {"de_DE", CodePage::Windows1252, false},
+        {"th_TH", CodePage::Windows874, false},  {"ar_EG", CodePage::Windows1252, true},
+        {"fa_IR", CodePage::Windows1252, true},  {"ar_EG", CodePage::Windows874, true},
+    };
+    for (const auto& c : cases) {
+        const QLocale locale(QString::fromLatin1(c.locale));
+        const std::string expected =
+            c.iso ? "2026-08-12" : locale.toString(date, QLocale::ShortFormat).toStdString();
+        QCOMPARE(print::SheetDate(locale, date, c.page), expected);
+    }
 }
 
 QTEST_MAIN(SheetPrinterTest)
