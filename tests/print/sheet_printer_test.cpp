@@ -99,18 +99,31 @@ void SheetPrinterTest::SheetFontsFindTheNearestInstalledFaces() {
 void SheetPrinterTest::EveryTypeFitsThePageWithoutCollisions_data() {
     QTest::addColumn<int>("type");
     QTest::addColumn<int>("paper");
+    QTest::addColumn<QString>("variant");
     for (const int type : {1, 2, 3, 4})
         for (const QPageSize::PageSizeId paper : {QPageSize::A4, QPageSize::Letter})
-            QTest::addRow("%s on %s", TypeName(ConnectionType(type)).data(),
-                          paper == QPageSize::A4 ? "A4" : "Letter")
-                << type << int(paper);
+            for (const char* variant :
+                 {"as designed", "640-character texts", "values typed with decimals"})
+                QTest::addRow("%s on %s, %s", TypeName(ConnectionType(type)).data(),
+                              paper == QPageSize::A4 ? "A4" : "Letter", variant)
+                    << type << int(paper) << QString::fromLatin1(variant);
 }
 
 void SheetPrinterTest::EveryTypeFitsThePageWithoutCollisions() {
     QFETCH(int, type);
     QFETCH(int, paper);
-    const SheetContent sheet = WidestAcceptedSheet(ConnectionType(type));
+    QFETCH(QString, variant);
+    SheetContent sheet = WidestAcceptedSheet(ConnectionType(type));
     QVERIFY(!sheet.report.empty());
+    if (variant == QStringLiteral("640-character texts")) {
+        std::string text;
+        while (text.size() < 640) text += "Tower B, grid line 12 ";
+        text.resize(640);
+        sheet.info = ProjectInfo{text, text, text, text, text, text};
+    } else if (variant == QStringLiteral("values typed with decimals")) {
+        for (int row = 1; row < sheet.input.rows; ++row)
+            sheet.input.At(row, kValueColumn) += ".000";
+    }
     QTemporaryDir folder;
     QPdfWriter device(folder.filePath("measure.pdf"));
     QPageLayout layout = print::DefaultSheetLayout();
@@ -130,6 +143,9 @@ void SheetPrinterTest::EveryTypeFitsThePageWithoutCollisions() {
                  qPrintable(a.text));
         // The drawing's own labels are the drawing's business.
         if (a.page == 0 && drawing.contains(a.box.topLeft())) continue;
+        // Everything above the drawing ends above it: the input list above all.
+        if (a.page == 0 && a.box.top() < drawing.top())
+            QVERIFY2(a.box.bottom() <= drawing.top(), qPrintable(a.text));
         for (std::size_t j = i + 1; j < page.boxes.size(); ++j) {
             const TextBox& b = page.boxes[j];
             if (b.text.isEmpty() || b.page != a.page ||
