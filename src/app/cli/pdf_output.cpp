@@ -44,6 +44,18 @@ void SendAndClose(int fd, const std::string& bytes) {
     close(fd);
     sigaction(SIGPIPE, &previous, nullptr);
 }
+
+// Everything the writer prints, up to its end of output.
+void ReadAll(int fd, std::string& out) {
+    char buffer[4096];
+    for (;;) {
+        const ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        out.append(buffer, static_cast<std::size_t>(n));
+    }
+    close(fd);
+}
 #endif
 
 }  // namespace
@@ -57,32 +69,44 @@ bool PdfOutputAvailable() {
 }
 
 int WriteSheetPdf(const std::string& projectBytes, const std::string& pdfPath, CodePage page) {
+    return RunPdfWriter({}, projectBytes, pdfPath, page);
+}
+
+int RunPdfWriter(const std::vector<std::string>& options, const std::string& input,
+                 const std::string& pdfPath, CodePage page, std::string* output) {
 #ifdef JW_PDF_WRITER
     const std::string writer = WriterPath().string();
-    std::vector<std::string> args = {writer, "--codepage", std::string(CodePageKey(page)), pdfPath};
+    std::vector<std::string> args = {writer, "--codepage", std::string(CodePageKey(page))};
+    args.insert(args.end(), options.begin(), options.end());
+    args.push_back(pdfPath);
     std::vector<char*> argv;
     for (std::string& arg : args) argv.push_back(arg.data());
     argv.push_back(nullptr);
     std::cout.flush();
     int project[2];
-    if (pipe2(project, O_CLOEXEC) != 0) {
+    int printed[2] = {-1, -1};
+    if (pipe2(project, O_CLOEXEC) != 0 || (output && pipe2(printed, O_CLOEXEC) != 0)) {
         std::cerr << "jointwright-cli: " << std::strerror(errno) << "\n";
         return kExitStopped;
     }
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, project[0], STDIN_FILENO);
+    if (output) posix_spawn_file_actions_adddup2(&actions, printed[1], STDOUT_FILENO);
     pid_t pid = 0;
     const int error = posix_spawn(&pid, writer.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     close(project[0]);
+    if (output) close(printed[1]);
     if (error != 0) {
         close(project[1]);
+        if (output) close(printed[0]);
         std::cerr << "jointwright-cli: the PDF writer " << writer
                   << " cannot be started: " << std::strerror(error) << "\n";
         return kExitStopped;
     }
-    SendAndClose(project[1], projectBytes);
+    SendAndClose(project[1], input);
+    if (output) ReadAll(printed[0], *output);
     int status = 0;
     while (waitpid(pid, &status, 0) < 0)
         if (errno != EINTR) return kExitStopped;
@@ -91,9 +115,11 @@ int WriteSheetPdf(const std::string& projectBytes, const std::string& pdfPath, C
                  "written.\n";
     return kExitStopped;
 #else
-    (void)projectBytes;
+    (void)options;
+    (void)input;
     (void)pdfPath;
     (void)page;
+    (void)output;
     std::cerr << "jointwright-cli: this build has no PDF output (it was built without Qt).\n";
     return kExitStopped;
 #endif
