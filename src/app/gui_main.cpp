@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QTabWidget>
 #include <cstdio>
 
 #include "data/sections.h"
@@ -61,7 +62,12 @@ int TakeScreenshots(const QString& folderPath) {
     jw::ui::ResultWindow* result = controller.Result();
     if (!result) return 1;
     result->resize(1180, 900);
-    return SaveGrab(*result, folder, QStringLiteral("result_window.png")) ? 0 : 1;
+    if (!SaveGrab(*result, folder, QStringLiteral("result_window.png"))) return 1;
+    // The same window with its detailed calculation in view.
+    auto* texts = result->findChild<QTabWidget*>(QStringLiteral("ReportTabs"));
+    if (!texts) return 1;
+    texts->setCurrentIndex(1);
+    return SaveGrab(*result, folder, QStringLiteral("calculation_view.png")) ? 0 : 1;
 }
 
 }  // namespace
