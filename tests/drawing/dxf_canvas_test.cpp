@@ -149,13 +149,17 @@ struct Drawn {
 
 Drawn DrawBoth(const Project& project) {
     Drawn d;
-    DrawConnection(d.recorded, project.type, ProjectGrid(project), project.choices);
-    d.dxf = ReadDxf(DrawConnectionDxf(project.type, ProjectGrid(project), project.choices));
+    DrawClassicConnection(d.recorded, project.type, ProjectGrid(project), project.choices);
+    DxfOptions classic;
+    classic.classic = true;
+    d.dxf =
+        ReadDxf(DrawConnectionDxf(project.type, ProjectGrid(project), project.choices, classic));
     return d;
 }
 
-// Every sample project: the file is sound, and it holds exactly what the drawing drew, in order,
-// at the same millimetre coordinates and on the layer of each colour's role.
+// Every sample project's classic drawing: the file is sound, and it holds exactly what the
+// drawing drew, in order, at the same millimetre coordinates and on the layer of each colour's
+// role.
 TEST(DxfDrawing, EverySampleReadsBackAsTheDrawingMade) {
     const char* samples[] = {"wsp_shear_plate.Bol", "aclt_angle_cleat.Bol", "bmep_end_plate.Bol",
                              "bspl_splice.Bol"};
@@ -259,7 +263,7 @@ TEST(DxfDrawing, WspWorkedRunPlateAndBoltsAreAtTheirMillimetres) {
 TEST(DxfCanvas, KeepsOddInputInsideTheFormat) {
     DxfCanvas canvas;
     canvas.Scale(0, 0, 100, 100);  // y downward, as on a page
-    canvas.Line(10, 20, 30, 40, 4);
+    canvas.Line(10, 20, 30, 40, 2);
     canvas.SetCurrentX(5);
     canvas.SetCurrentY(50);
     canvas.SetForeColor(kLightBlue);
@@ -269,7 +273,7 @@ TEST(DxfCanvas, KeepsOddInputInsideTheFormat) {
     ASSERT_EQ(dxf.entities.size(), 2u);
     const Entity& line = dxf.entities[0];
     EXPECT_EQ(line.layer, "MEMBERS");
-    EXPECT_EQ(line.Text(62), "16") << "dark red keeps its own colour on the members layer";
+    EXPECT_EQ(line.Text(62), "96") << "dark green keeps its own colour on the members layer";
     EXPECT_EQ(line.Number(20), -20) << "mirrored so the drawing reads the same way up";
     EXPECT_EQ(line.Number(21), -40);
     const Entity& text = dxf.entities[1];

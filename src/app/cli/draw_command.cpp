@@ -12,21 +12,23 @@ namespace jw::cli {
 namespace {
 
 constexpr const char* kDrawHelp =
-    "Usage: jointwright-cli draw FILE.Bol [--svg OUT.svg] [--dxf OUT.dxf]\n"
+    "Usage: jointwright-cli draw FILE.Bol [--svg OUT.svg] [--dxf OUT.dxf] [--classic]\n"
     "\n"
     "Draws the connection of a project file to scale without designing it, after the same\n"
     "input check as the preview, and writes the drawing in one or both forms.\n"
     "\n"
     "  --svg OUT.svg  an SVG picture, for documents and browsers\n"
-    "  --dxf OUT.dxf  a DXF file for CAD, in millimetres, with the layers MEMBERS, BOLTS and\n"
-    "                 DIMENSIONS\n"
+    "  --dxf OUT.dxf  a DXF file for CAD, in millimetres at a plot scale that fits A4, with the\n"
+    "                 layers MEMBERS, BOLTS, DIMENSIONS, NOTES and HATCH\n"
+    "  --classic      the classic drawing (one view, no callouts), for comparison\n"
     "\n"
     "Exit status: 0 drawn, 2 the input cannot be drawn, 3 the file is not a valid project file.\n";
 
 }  // namespace
 
 int DrawCommand(const Arguments& args) {
-    const ParsedArguments parsed = ParseArguments(args, {"--help"}, {"--svg", "--dxf"});
+    const ParsedArguments parsed =
+        ParseArguments(args, {"--help", "--classic"}, {"--svg", "--dxf"});
     if (parsed.Has("--help")) {
         std::cout << kDrawHelp;
         return kExitAccepted;
@@ -42,9 +44,12 @@ int DrawCommand(const Arguments& args) {
         std::cerr << gate->text << "\n";
         return kExitStopped;
     }
+    const bool classic = parsed.Has("--classic");
     try {
-        if (svg) WriteConnectionSvg(*svg, project->type, grid, project->choices);
-        if (dxf) WriteConnectionDxf(*dxf, project->type, grid, project->choices);
+        if (svg)
+            WriteConnectionSvg(*svg, project->type, grid, project->choices, {.classic = classic});
+        if (dxf)
+            WriteConnectionDxf(*dxf, project->type, grid, project->choices, {.classic = classic});
     } catch (const DesignError& error) {
         std::cerr << error.what() << "\n";
         return kExitStopped;

@@ -1,0 +1,413 @@
+#include "drawing/annotations.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <optional>
+#include <utility>
+
+namespace jw {
+namespace {
+
+// Shares of the window.
+constexpr double kViewGapFraction = 0.04;
+constexpr double kTipArrowFraction = 0.012;
+constexpr double kPaddingFraction = 0.004;
+constexpr double kHatchSpacingFraction = 0.012;
+// A callout looks for room this many steps out from its tip before it settles for any.
+constexpr int kCalloutSteps = 48;
+// Hatching never draws more lines than this across one part.
+constexpr double kMaxHatchLines = 200;
+
+double Window(const DrawingCanvas& canvas) {
+    return std::fabs(canvas.ScaleWidth());
+}
+
+double LineHeight(DrawingCanvas& canvas, int colour) {
+    return MeasureText(canvas, "0", colour).height;
+}
+
+PlacedText Block(DrawingCanvas& canvas, std::vector<std::string> lines, int colour) {
+    PlacedText text;
+    double width = 0;
+    for (const std::string& line : lines)
+        width = std::max(width, MeasureText(canvas, line, colour).width);
+    const double height = LineHeight(canvas, colour) * static_cast<double>(lines.size());
+    text.lines = std::move(lines);
+    text.box = {0, -height, width, 0};
+    return text;
+}
+
+void MoveTo(PlacedText& text, double left, double top) {
+    const double width = text.box.Width();
+    const double height = text.box.Height();
+    text.left = left;
+    text.top = top;
+    text.box = {left, top - height, left + width, top};
+}
+
+// A leader, in the pieces other leaders check against.
+void TakeLeader(LayoutRoom& room, double x1, double y1, double x2, double y2) {
+    constexpr int kPieces = 12;
+    for (int i = 0; i < kPieces; ++i) {
+        const double t0 = static_cast<double>(i) / kPieces;
+        const double t1 = static_cast<double>(i + 1) / kPieces;
+        room.lines.Take(Rect::Spanning(x1 + (x2 - x1) * t0, y1 + (y2 - y1) * t0,
+                                       x1 + (x2 - x1) * t1, y1 + (y2 - y1) * t1));
+    }
+}
+
+struct Direction {
+    double dx, dy;
+};
+// Up and to the left first, as a draftsman writes callouts, then round the tip.
+constexpr std::array<Direction, 8> kDirections = {
+    {{-1, 1}, {1, 1}, {-1, 0}, {1, 0}, {-1, -1}, {1, -1}, {0, 1}, {0, -1}}};
+
+// The corner or edge of a box of the given size that faces a tip lying in `direction` from it.
+Rect BoxToward(const Direction& dir, double x, double y, double width, double height) {
+    const double left = dir.dx < 0 ? x - width : dir.dx > 0 ? x : x - width / 2;
+    const double bottom = dir.dy < 0 ? y - height : dir.dy > 0 ? y : y - height / 2;
+    return {left, bottom, left + width, bottom + height};
+}
+
+double Clamp(double v, double low, double high) {
+    return std::max(low, std::min(v, high));
+}
+
+// Draws an open arrowhead at (x, y) pointing there from (fromX, fromY).
+void TipArrow(DrawingCanvas& canvas, double x, double y, double fromX, double fromY, double length,
+              int colour) {
+    const double dx = fromX - x;
+    const double dy = fromY - y;
+    const double run = std::hypot(dx, dy);
+    if (!(run > 0) || !(length > 0)) return;
+    const double ux = dx / run;
+    const double uy = dy / run;
+    const double back = std::min(length, run);
+    const double half = back / 3;
+    canvas.Line(x, y, x + ux * back - uy * half, y + uy * back + ux * half, colour);
+    canvas.Line(x, y, x + ux * back + uy * half, y + uy * back - ux * half, colour);
+}
+
+// The parts of a weld symbol with its elbow at the origin.
+struct WeldShape {
+    double lineEnd = 0;  // x where the reference line ends (the tail)
+    double triangleLeft = 0;
+    double triangle = 0;  // leg of the drawn triangle
+    double sizeLeft = 0;
+    double sizeWidth = 0;
+    double tailTextLeft = 0;
+    double tailLeg = 0;
+    double lineHeight = 0;
+    Rect box;
+};
+
+WeldShape ShapeOf(DrawingCanvas& canvas, const WeldSymbol& symbol, double direction) {
+    WeldShape s;
+    const double h = LineHeight(canvas, kNoteColour);
+    const double g = 0.25 * h;
+    s.lineHeight = h;
+    s.triangle = 0.8 * h;
+    s.tailLeg = symbol.tail.empty() ? 0 : 0.5 * h;
+    s.sizeWidth = symbol.size.empty() ? 0 : MeasureText(canvas, symbol.size, kNoteColour).width;
+    const double tailWidth =
+        symbol.tail.empty() ? 0 : MeasureText(canvas, symbol.tail, kNoteColour).width;
+    double textLeft = 0;
+    double textRight = 0;
+    if (direction > 0) {
+        s.sizeLeft = g;
+        s.triangleLeft = s.sizeLeft + s.sizeWidth + g;
+        s.lineEnd = s.triangleLeft + s.triangle + 2 * g;
+        s.tailTextLeft = s.lineEnd + s.tailLeg + g;
+        textLeft = 0;
+        textRight = s.tailTextLeft + tailWidth;
+    } else {
+        s.triangleLeft = -g - s.triangle;
+        s.sizeLeft = s.triangleLeft - g - s.sizeWidth;
+        s.lineEnd = s.sizeLeft - 2 * g;
+        s.tailTextLeft = s.lineEnd - s.tailLeg - g - tailWidth;
+        textLeft = s.tailTextLeft;
+        textRight = 0;
+    }
+    const double below = std::max(s.triangle, (s.triangle + h) / 2);
+    const double above = symbol.bothSides ? below : h / 2;
+    s.box = {textLeft, -below, textRight, above};
+    return s;
+}
+
+Rect Shifted(const Rect& r, double x, double y) {
+    return {r.left + x, r.bottom + y, r.right + x, r.top + y};
+}
+
+// One place a callout or weld symbol could stand: the point its leader starts from, its box
+// and where the leader meets the box.
+struct Spot {
+    double tipX = 0, tipY = 0;
+    Rect box;
+    double attachX = 0, attachY = 0;
+    double direction = 1;
+};
+
+// How much a box would widen the drawing's square, as a share of the window: a callout in room
+// the square has anyway keeps the parts as large as they can be.
+double Growth(const Rect& extent, const Rect& box, double window) {
+    const auto side = [](const Rect& r) { return std::max(r.Width(), r.Height()); };
+    return std::max(0.0, side(extent.Joined(box)) - side(extent)) / window;
+}
+
+// A long leader costs half as much as the same widening of the drawing.
+constexpr double kLeaderCost = 0.5;
+
+// The best of the spots `spotAt` offers k steps out in each direction: a free one whose leader
+// crosses no label or line, then the one that widens the drawing and lengthens its leader
+// least. With nothing free, the first one offered.
+template <typename SpotAt>
+Spot ChooseSpot(const LayoutRoom& room, const DrawingCanvas& canvas, double step, SpotAt spotAt) {
+    const double window = Window(canvas);
+    const double pad = kPaddingFraction * window;
+    const Rect extent = room.Extent();
+    std::optional<Spot> best;
+    std::pair<bool, double> bestScore{true, 0};
+    std::optional<Spot> first;
+    for (int k = 1; k <= kCalloutSteps; ++k) {
+        const double distance = kLeaderCost * k * step / window;
+        // Nothing further out can beat a clear leader already cheaper than its distance.
+        if (best && !bestScore.first && bestScore.second <= distance) break;
+        for (const Direction& dir : kDirections) {
+            const std::optional<Spot> spot = spotAt(k, dir);
+            if (!spot) continue;
+            if (!first) first = spot;
+            if (!room.IsFree(spot->box.Grown(pad))) continue;
+            const bool crossing =
+                !room.LeaderClear(spot->tipX, spot->tipY, spot->attachX, spot->attachY);
+            const std::pair<bool, double> score{crossing,
+                                                Growth(extent, spot->box, window) + distance};
+            if (!best || score < bestScore) {
+                best = spot;
+                bestScore = score;
+            }
+        }
+    }
+    return best ? *best : *first;
+}
+
+// The point of a part's outline facing `dir`: the middle of a side straight ahead, a quarter
+// in from the corner on a slant, so the leader meets the part itself and not a corner it
+// shares with another.
+std::pair<double, double> TipToward(const Rect& part, const Direction& dir) {
+    const double quarterX = part.Width() / 4;
+    double x = part.CentreX();
+    if (dir.dx != 0)
+        x = dir.dy == 0 ? (dir.dx < 0 ? part.left : part.right)
+                        : (dir.dx < 0 ? part.left + quarterX : part.right - quarterX);
+    const double y = dir.dy > 0 ? part.top : dir.dy < 0 ? part.bottom : part.CentreY();
+    return {x, y};
+}
+
+}  // namespace
+
+double ViewGap(const DrawingCanvas& canvas) {
+    return kViewGapFraction * Window(canvas);
+}
+
+PlacedCallout PlaceCallout(DrawingCanvas& canvas, LayoutRoom& room, const Rect& part,
+                           std::vector<std::string> lines) {
+    PlacedCallout callout;
+    callout.text = Block(canvas, std::move(lines), kNoteColour);
+    callout.arrowLength = kTipArrowFraction * Window(canvas);
+    const double width = callout.text.box.Width();
+    const double height = callout.text.box.Height();
+    const double lineCount = std::max<double>(1, static_cast<double>(callout.text.lines.size()));
+    const double step = std::max(height / lineCount, 0.02 * Window(canvas));
+    const Spot spot = ChooseSpot(room, canvas, step, [&](int k, const Direction& dir) {
+        const auto [tipX, tipY] = TipToward(part, dir);
+        const Rect box =
+            BoxToward(dir, tipX + dir.dx * k * step, tipY + dir.dy * k * step, width, height);
+        return std::optional<Spot>(Spot{tipX, tipY, box, Clamp(tipX, box.left, box.right),
+                                        Clamp(tipY, box.bottom, box.top), dir.dx});
+    });
+    MoveTo(callout.text, spot.box.left, spot.box.top);
+    callout.tipX = spot.tipX;
+    callout.tipY = spot.tipY;
+    callout.attachX = spot.attachX;
+    callout.attachY = spot.attachY;
+    room.labels.Take(spot.box);
+    TakeLeader(room, spot.tipX, spot.tipY, spot.attachX, spot.attachY);
+    return callout;
+}
+
+void DrawCallout(DrawingCanvas& canvas, const PlacedCallout& callout, int colour) {
+    canvas.Line(callout.tipX, callout.tipY, callout.attachX, callout.attachY, colour);
+    TipArrow(canvas, callout.tipX, callout.tipY, callout.attachX, callout.attachY,
+             callout.arrowLength, colour);
+    DrawPlacedText(canvas, callout.text, colour);
+}
+
+PlacedWeldSymbol PlaceWeldSymbol(DrawingCanvas& canvas, LayoutRoom& room, double tipX, double tipY,
+                                 const WeldSymbol& symbol) {
+    PlacedWeldSymbol weld;
+    weld.symbol = symbol;
+    weld.tipX = tipX;
+    weld.tipY = tipY;
+    weld.arrowLength = kTipArrowFraction * Window(canvas);
+    const WeldShape right = ShapeOf(canvas, symbol, 1);
+    const WeldShape left = ShapeOf(canvas, symbol, -1);
+    const double step = std::max(right.lineHeight, 0.02 * Window(canvas));
+    const Spot spot =
+        ChooseSpot(room, canvas, step, [&](int k, const Direction& dir) -> std::optional<Spot> {
+            // The reference line runs away from the arrow, so it needs a side.
+            if (dir.dx == 0) return std::nullopt;
+            const double ex = tipX + dir.dx * k * step;
+            const double ey = tipY + dir.dy * k * step;
+            return Spot{tipX, tipY, Shifted((dir.dx > 0 ? right : left).box, ex, ey),
+                        ex,   ey,   dir.dx};
+        });
+    weld.elbowX = spot.attachX;
+    weld.elbowY = spot.attachY;
+    weld.direction = spot.direction;
+    weld.box = spot.box;
+    room.labels.Take(weld.box);
+    TakeLeader(room, tipX, tipY, weld.elbowX, weld.elbowY);
+    return weld;
+}
+
+void DrawWeldSymbol(DrawingCanvas& canvas, const PlacedWeldSymbol& weld, int colour) {
+    const WeldShape s = ShapeOf(canvas, weld.symbol, weld.direction);
+    const double x = weld.elbowX;
+    const double y = weld.elbowY;
+    canvas.Line(weld.tipX, weld.tipY, x, y, colour);
+    TipArrow(canvas, weld.tipX, weld.tipY, x, y, weld.arrowLength, colour);
+    canvas.Line(x, y, x + s.lineEnd, y, colour);
+    // The fillet triangle: its upright leg on the left, below the line for the arrow side and
+    // mirrored above it for the other side.
+    const double tl = x + s.triangleLeft;
+    for (const double side : {-1.0, 1.0}) {
+        if (side > 0 && !weld.symbol.bothSides) continue;
+        canvas.Line(tl, y, tl, y + side * s.triangle, colour);
+        canvas.Line(tl, y + side * s.triangle, tl + s.triangle, y, colour);
+        if (!weld.symbol.size.empty()) {
+            canvas.SetForeColor(colour);
+            canvas.SetCurrentX(x + s.sizeLeft);
+            canvas.SetCurrentY(y + side * s.triangle / 2 + s.lineHeight / 2);
+            canvas.Print(weld.symbol.size);
+        }
+    }
+    if (!weld.symbol.tail.empty()) {
+        const double end = x + s.lineEnd;
+        const double away = weld.direction * s.tailLeg;
+        canvas.Line(end, y, end + away, y + s.tailLeg, colour);
+        canvas.Line(end, y, end + away, y - s.tailLeg, colour);
+        canvas.SetForeColor(colour);
+        canvas.SetCurrentX(x + s.tailTextLeft);
+        canvas.SetCurrentY(y + s.lineHeight / 2);
+        canvas.Print(weld.symbol.tail);
+    }
+}
+
+PlacedText PlaceTitle(DrawingCanvas& canvas, LayoutRoom& room, const std::string& title,
+                      const Rect& view) {
+    PlacedText text = Block(canvas, {title}, kNoteColour);
+    const double height = text.box.Height();
+    const double width = text.box.Width();
+    const double gap = ViewGap(canvas) / 2;
+    const double left = view.CentreX() - width / 2;
+    // Under the view while that stays close to it, else over it, as far as needed.
+    for (int k = 0; k < 4; ++k) {
+        MoveTo(text, left, view.bottom - gap - k * height);
+        if (room.IsFree(text.box)) {
+            room.labels.Take(text.box);
+            return text;
+        }
+    }
+    for (int k = 0; k < kCalloutSteps; ++k) {
+        MoveTo(text, left, view.top + gap + height + k * height);
+        if (room.IsFree(text.box)) break;
+    }
+    room.labels.Take(text.box);
+    return text;
+}
+
+PlacedText PlaceNotesBelow(DrawingCanvas& canvas, LayoutRoom& room, std::vector<std::string> lines,
+                           int colour) {
+    PlacedText text = Block(canvas, std::move(lines), colour);
+    const Rect extent = room.Extent();
+    MoveTo(text, extent.left, extent.bottom - ViewGap(canvas) / 2);
+    if (!text.lines.empty()) room.labels.Take(text.box);
+    return text;
+}
+
+PlacedText PlaceLineAbove(DrawingCanvas& canvas, LayoutRoom& room, const std::string& line,
+                          int colour) {
+    PlacedText text = Block(canvas, {line}, colour);
+    const Rect extent = room.Extent();
+    MoveTo(text, extent.CentreX() - text.box.Width() / 2,
+           extent.top + ViewGap(canvas) / 2 + text.box.Height());
+    room.labels.Take(text.box);
+    return text;
+}
+
+void DrawPlacedText(DrawingCanvas& canvas, const PlacedText& text, int colour) {
+    canvas.SetForeColor(colour);
+    const double height = text.lines.empty() ? 0 : text.box.Height() / text.lines.size();
+    for (std::size_t i = 0; i < text.lines.size(); ++i) {
+        canvas.SetCurrentX(text.left);
+        canvas.SetCurrentY(text.top - static_cast<double>(i) * height);
+        canvas.Print(text.lines[i]);
+    }
+}
+
+void DrawHatch(DrawingCanvas& canvas, const Rect& area, bool rising) {
+    const double w = area.Width();
+    const double h = area.Height();
+    if (!(w > 0) || !(h > 0)) return;
+    const double spacing =
+        std::max(kHatchSpacingFraction * Window(canvas), (w + h) / kMaxHatchLines);
+    const double step = spacing * std::sqrt(2.0);
+    // Rising lines y = x + c, falling lines y = c - x; c on a grid common to every part, so the
+    // hatching of neighbouring pieces of one ply lines up.
+    const double low = rising ? area.bottom - area.right : area.left + area.bottom;
+    const double high = rising ? area.top - area.left : area.right + area.top;
+    canvas.SetDrawWidth(1);
+    int drawn = 0;
+    for (double c = std::ceil(low / step) * step; c < high && drawn < 2 * kMaxHatchLines;
+         c += step, ++drawn) {
+        double x1 = 0;
+        double x2 = 0;
+        if (rising) {
+            x1 = std::max(area.left, area.bottom - c);
+            x2 = std::min(area.right, area.top - c);
+        } else {
+            x1 = std::max(area.left, c - area.top);
+            x2 = std::min(area.right, c - area.bottom);
+        }
+        if (!(x2 > x1)) continue;
+        const double y1 = rising ? x1 + c : c - x1;
+        const double y2 = rising ? x2 + c : c - x2;
+        canvas.Line(x1, y1, x2, y2, kHatchColour);
+    }
+}
+
+void DrawBoltThrough(DrawingCanvas& canvas, bool axisAlongY, double at, double low, double high,
+                     double boltDia) {
+    const double head = kBoltHeadLength * boltDia;
+    const double half = kBoltHeadHalfWidth * boltDia;
+    // Along the axis first, then across it.
+    const Rect parts[] = {{low - head, at - boltDia / 2, high + head, at + boltDia / 2},
+                          {high, at - half, high + head, at + half},
+                          {low - head, at - half, low, at + half}};
+    for (const Rect& r : parts) {
+        if (axisAlongY)
+            canvas.Box(r.bottom, r.left, r.top, r.right, kLightRed);
+        else
+            canvas.Box(r.left, r.bottom, r.right, r.top, kLightRed);
+    }
+}
+
+void DrawFilletWeld(DrawingCanvas& canvas, double x, double y, double legX, double legY) {
+    canvas.Line(x, y, x + legX, y, kBlack);
+    canvas.Line(x + legX, y, x, y + legY, kBlack);
+    canvas.Line(x, y + legY, x, y, kBlack);
+}
+
+}  // namespace jw
