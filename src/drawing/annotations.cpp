@@ -14,8 +14,8 @@ constexpr double kViewGapFraction = 0.04;
 constexpr double kTipArrowFraction = 0.012;
 constexpr double kPaddingFraction = 0.004;
 constexpr double kHatchSpacingFraction = 0.012;
-// A callout looks for room this many steps out from its tip before it settles for any.
-constexpr int kCalloutSteps = 48;
+// A callout looks for room at most this many steps out from its tip.
+constexpr int kCalloutSteps = 400;
 // Hatching never draws more lines than this across one part.
 constexpr double kMaxHatchLines = 200;
 
@@ -111,8 +111,9 @@ WeldShape ShapeOf(DrawingCanvas& canvas, const WeldSymbol& symbol, double direct
     s.triangle = 0.8 * h;
     s.tailLeg = symbol.tail.empty() ? 0 : 0.5 * h;
     s.sizeWidth = symbol.size.empty() ? 0 : MeasureText(canvas, symbol.size, kNoteColour).width;
-    const double tailWidth =
-        symbol.tail.empty() ? 0 : MeasureText(canvas, symbol.tail, kNoteColour).width;
+    double tailWidth = 0;
+    for (const std::string& line : symbol.tail)
+        tailWidth = std::max(tailWidth, MeasureText(canvas, line, kNoteColour).width);
     double textLeft = 0;
     double textRight = 0;
     if (direction > 0) {
@@ -130,14 +131,30 @@ WeldShape ShapeOf(DrawingCanvas& canvas, const WeldSymbol& symbol, double direct
         textLeft = s.tailTextLeft;
         textRight = 0;
     }
-    const double below = std::max(s.triangle, (s.triangle + h) / 2);
-    const double above = symbol.bothSides ? below : h / 2;
+    // The size stands beside its triangle, under the line for the arrow side and over it for
+    // the other; the tail's note is centred on the line.
+    const double tailHalf = h * static_cast<double>(symbol.tail.size()) / 2;
+    const double below = std::max({s.triangle, h, tailHalf});
+    const double above = std::max(symbol.bothSides ? below : h / 2, tailHalf);
     s.box = {textLeft, -below, textRight, above};
     return s;
 }
 
 Rect Shifted(const Rect& r, double x, double y) {
     return {r.left + x, r.bottom + y, r.right + x, r.top + y};
+}
+
+// The point of a part's outline facing `dir`: the middle of a side straight ahead, a quarter
+// in from the corner on a slant, so the leader meets the part itself and not a corner it
+// shares with another.
+std::pair<double, double> TipToward(const Rect& part, const Direction& dir) {
+    const double quarterX = part.Width() / 4;
+    double x = part.CentreX();
+    if (dir.dx != 0)
+        x = dir.dy == 0 ? (dir.dx < 0 ? part.left : part.right)
+                        : (dir.dx < 0 ? part.left + quarterX : part.right - quarterX);
+    const double y = dir.dy > 0 ? part.top : dir.dy < 0 ? part.bottom : part.CentreY();
+    return {x, y};
 }
 
 // One place a callout or weld symbol could stand: the point its leader starts from, its box
@@ -156,53 +173,106 @@ double Growth(const Rect& extent, const Rect& box, double window) {
     return std::max(0.0, side(extent.Joined(box)) - side(extent)) / window;
 }
 
-// A long leader costs half as much as the same widening of the drawing.
+// What a spot costs, in shares of the window: a long leader half as much as the same widening
+// of the drawing; a leader across a label, or across a dimension line, a fixed amount more.
 constexpr double kLeaderCost = 0.5;
+constexpr double kCrossingLabelCost = 0.6;
+constexpr double kCrossingLineCost = 0.1;
 
-// The best of the spots `spotAt` offers k steps out in each direction: a free one whose leader
-// crosses no label or line, then the one that widens the drawing and lengthens its leader
-// least. With nothing free, the first one offered.
+// The cheapest of the spots `spotAt` offers k steps out in each direction, from the tip out to
+// past everything placed so far, and of the `shelves` along the edges of all that: a shelf over
+// or under a wide drawing (beside a tall one) takes room the square window has anyway. A spot
+// must be free; with none free, the first one offered.
 template <typename SpotAt>
-Spot ChooseSpot(const LayoutRoom& room, const DrawingCanvas& canvas, double step, SpotAt spotAt) {
+Spot ChooseSpot(const LayoutRoom& room, const DrawingCanvas& canvas, double step, double reach,
+                const std::vector<Spot>& shelves, SpotAt spotAt) {
     const double window = Window(canvas);
     const double pad = kPaddingFraction * window;
     const Rect extent = room.Extent();
     std::optional<Spot> best;
-    std::pair<bool, double> bestScore{true, 0};
+    double bestCost = 0;
+    const auto consider = [&](const Spot& spot) {
+        if (!room.IsFree(spot.box.Grown(pad))) return;
+        const LayoutRoom::Crossings crossings =
+            room.LeaderCrossings(spot.tipX, spot.tipY, spot.attachX, spot.attachY);
+        const double leader = std::hypot(spot.attachX - spot.tipX, spot.attachY - spot.tipY);
+        const double cost = Growth(extent, spot.box, window) + kLeaderCost * leader / window +
+                            (crossings.labels ? kCrossingLabelCost : 0) +
+                            (crossings.lines ? kCrossingLineCost : 0);
+        if (!best || cost < bestCost) {
+            best = spot;
+            bestCost = cost;
+        }
+    };
+    for (const Spot& shelf : shelves) consider(shelf);
+    const double across = std::max(extent.Width(), extent.Height()) + reach;
+    const int steps = static_cast<int>(
+        std::clamp(std::ceil(across / step) + 2, 1.0, static_cast<double>(kCalloutSteps)));
     std::optional<Spot> first;
-    for (int k = 1; k <= kCalloutSteps; ++k) {
-        const double distance = kLeaderCost * k * step / window;
-        // Nothing further out can beat a clear leader already cheaper than its distance.
-        if (best && !bestScore.first && bestScore.second <= distance) break;
+    for (int k = 1; k <= steps; ++k) {
+        // Nothing further out can be cheaper: its leader is at least this long.
+        if (best && bestCost <= kLeaderCost * k * step / window) break;
         for (const Direction& dir : kDirections) {
             const std::optional<Spot> spot = spotAt(k, dir);
             if (!spot) continue;
             if (!first) first = spot;
-            if (!room.IsFree(spot->box.Grown(pad))) continue;
-            const bool crossing =
-                !room.LeaderClear(spot->tipX, spot->tipY, spot->attachX, spot->attachY);
-            const std::pair<bool, double> score{crossing,
-                                                Growth(extent, spot->box, window) + distance};
-            if (!best || score < bestScore) {
-                best = spot;
-                bestScore = score;
-            }
+            consider(*spot);
         }
     }
-    return best ? *best : *first;
+    if (best) return *best;
+    return first ? *first : shelves.front();
 }
 
-// The point of a part's outline facing `dir`: the middle of a side straight ahead, a quarter
-// in from the corner on a slant, so the leader meets the part itself and not a corner it
-// shares with another.
-std::pair<double, double> TipToward(const Rect& part, const Direction& dir) {
-    const double quarterX = part.Width() / 4;
-    double x = part.CentreX();
-    if (dir.dx != 0)
-        x = dir.dy == 0 ? (dir.dx < 0 ? part.left : part.right)
-                        : (dir.dx < 0 ? part.left + quarterX : part.right - quarterX);
-    const double y = dir.dy > 0 ? part.top : dir.dy < 0 ? part.bottom : part.CentreY();
-    return {x, y};
+// Boxes of the given size on the four shelves round everything placed: over and under it,
+// nearest the tip and at a few places along it, and beside it likewise.
+std::vector<Rect> ShelfBoxes(const Rect& extent, double tipX, double tipY, double width,
+                             double height, double gap) {
+    const double lastLeft = std::max(extent.left, extent.right - width);
+    const double lastBottom = std::max(extent.bottom, extent.top - height);
+    std::vector<Rect> boxes;
+    for (const double share : {-1.0, 0.0, 0.25, 0.5, 0.75, 1.0}) {
+        const double left = share < 0 ? std::clamp(tipX - width / 2, extent.left, lastLeft)
+                                      : extent.left + share * (lastLeft - extent.left);
+        boxes.push_back({left, extent.top + gap, left + width, extent.top + gap + height});
+        boxes.push_back({left, extent.bottom - gap - height, left + width, extent.bottom - gap});
+        const double bottom = share < 0 ? std::clamp(tipY - height / 2, extent.bottom, lastBottom)
+                                        : extent.bottom + share * (lastBottom - extent.bottom);
+        boxes.push_back({extent.left - gap - width, bottom, extent.left - gap, bottom + height});
+        boxes.push_back({extent.right + gap, bottom, extent.right + gap + width, bottom + height});
+    }
+    return boxes;
+}
+
+// A callout on each shelf, its leader leaving the part on the side facing it.
+std::vector<Spot> CalloutShelves(const Rect& extent, const Rect& part, double width, double height,
+                                 double gap) {
+    std::vector<Spot> shelves;
+    for (const Rect& box : ShelfBoxes(extent, part.CentreX(), part.CentreY(), width, height, gap)) {
+        const Direction toward{box.CentreX() < part.left    ? -1.0
+                               : box.CentreX() > part.right ? 1.0
+                                                            : 0.0,
+                               box.bottom > part.top   ? 1.0
+                               : box.top < part.bottom ? -1.0
+                                                       : 0.0};
+        const auto [tipX, tipY] = TipToward(part, toward);
+        shelves.push_back(Spot{tipX, tipY, box, Clamp(tipX, box.left, box.right),
+                               Clamp(tipY, box.bottom, box.top), toward.dx < 0 ? -1.0 : 1.0});
+    }
+    return shelves;
+}
+
+// A weld symbol on each shelf, its reference line running away from the joint.
+std::vector<Spot> WeldShelves(const Rect& extent, double tipX, double tipY, const WeldShape& right,
+                              const WeldShape& left, double gap) {
+    std::vector<Spot> shelves;
+    for (const Rect& box :
+         ShelfBoxes(extent, tipX, tipY, right.box.Width(), right.box.Height(), gap)) {
+        const WeldShape& shape = box.CentreX() < tipX ? left : right;
+        const double elbowX = box.left - shape.box.left;
+        const double elbowY = box.bottom - shape.box.bottom;
+        shelves.push_back(Spot{tipX, tipY, box, elbowX, elbowY, box.CentreX() < tipX ? -1.0 : 1.0});
+    }
+    return shelves;
 }
 
 }  // namespace
@@ -220,13 +290,16 @@ PlacedCallout PlaceCallout(DrawingCanvas& canvas, LayoutRoom& room, const Rect& 
     const double height = callout.text.box.Height();
     const double lineCount = std::max<double>(1, static_cast<double>(callout.text.lines.size()));
     const double step = std::max(height / lineCount, 0.02 * Window(canvas));
-    const Spot spot = ChooseSpot(room, canvas, step, [&](int k, const Direction& dir) {
-        const auto [tipX, tipY] = TipToward(part, dir);
-        const Rect box =
-            BoxToward(dir, tipX + dir.dx * k * step, tipY + dir.dy * k * step, width, height);
-        return std::optional<Spot>(Spot{tipX, tipY, box, Clamp(tipX, box.left, box.right),
-                                        Clamp(tipY, box.bottom, box.top), dir.dx});
-    });
+    const Spot spot = ChooseSpot(
+        room, canvas, step, std::max(width, height),
+        CalloutShelves(room.Extent(), part, width, height, ViewGap(canvas) / 2),
+        [&](int k, const Direction& dir) {
+            const auto [tipX, tipY] = TipToward(part, dir);
+            const Rect box =
+                BoxToward(dir, tipX + dir.dx * k * step, tipY + dir.dy * k * step, width, height);
+            return std::optional<Spot>(Spot{tipX, tipY, box, Clamp(tipX, box.left, box.right),
+                                            Clamp(tipY, box.bottom, box.top), dir.dx});
+        });
     MoveTo(callout.text, spot.box.left, spot.box.top);
     callout.tipX = spot.tipX;
     callout.tipY = spot.tipY;
@@ -254,14 +327,16 @@ PlacedWeldSymbol PlaceWeldSymbol(DrawingCanvas& canvas, LayoutRoom& room, double
     const WeldShape right = ShapeOf(canvas, symbol, 1);
     const WeldShape left = ShapeOf(canvas, symbol, -1);
     const double step = std::max(right.lineHeight, 0.02 * Window(canvas));
-    const Spot spot =
-        ChooseSpot(room, canvas, step, [&](int k, const Direction& dir) -> std::optional<Spot> {
-            // The reference line runs away from the arrow, so it needs a side.
-            if (dir.dx == 0) return std::nullopt;
+    const Spot spot = ChooseSpot(
+        room, canvas, step, std::max(right.box.Width(), right.box.Height()),
+        WeldShelves(room.Extent(), tipX, tipY, right, left, ViewGap(canvas) / 2),
+        [&](int k, const Direction& dir) -> std::optional<Spot> {
+            // The reference line runs away from the arrow; straight up or down from
+            // the joint it runs to the right.
             const double ex = tipX + dir.dx * k * step;
             const double ey = tipY + dir.dy * k * step;
-            return Spot{tipX, tipY, Shifted((dir.dx > 0 ? right : left).box, ex, ey),
-                        ex,   ey,   dir.dx};
+            const double side = dir.dx < 0 ? -1 : 1;
+            return Spot{tipX, tipY, Shifted((side > 0 ? right : left).box, ex, ey), ex, ey, side};
         });
     weld.elbowX = spot.attachX;
     weld.elbowY = spot.attachY;
@@ -289,7 +364,7 @@ void DrawWeldSymbol(DrawingCanvas& canvas, const PlacedWeldSymbol& weld, int col
         if (!weld.symbol.size.empty()) {
             canvas.SetForeColor(colour);
             canvas.SetCurrentX(x + s.sizeLeft);
-            canvas.SetCurrentY(y + side * s.triangle / 2 + s.lineHeight / 2);
+            canvas.SetCurrentY(side > 0 ? y + s.lineHeight : y);
             canvas.Print(weld.symbol.size);
         }
     }
@@ -298,10 +373,13 @@ void DrawWeldSymbol(DrawingCanvas& canvas, const PlacedWeldSymbol& weld, int col
         const double away = weld.direction * s.tailLeg;
         canvas.Line(end, y, end + away, y + s.tailLeg, colour);
         canvas.Line(end, y, end + away, y - s.tailLeg, colour);
-        canvas.SetForeColor(colour);
-        canvas.SetCurrentX(x + s.tailTextLeft);
-        canvas.SetCurrentY(y + s.lineHeight / 2);
-        canvas.Print(weld.symbol.tail);
+        PlacedText note;
+        note.lines = weld.symbol.tail;
+        note.left = x + s.tailTextLeft;
+        note.top = y + s.lineHeight * static_cast<double>(note.lines.size()) / 2;
+        note.box = {note.left, note.top - s.lineHeight * static_cast<double>(note.lines.size()),
+                    note.left, note.top};
+        DrawPlacedText(canvas, note, colour);
     }
 }
 
@@ -339,8 +417,13 @@ PlacedText PlaceNotesBelow(DrawingCanvas& canvas, LayoutRoom& room, std::vector<
 
 PlacedText PlaceLineAbove(DrawingCanvas& canvas, LayoutRoom& room, const std::string& line,
                           int colour) {
-    PlacedText text = Block(canvas, {line}, colour);
     const Rect extent = room.Extent();
+    PlacedText text = Block(canvas, {line}, colour);
+    // Wider than the drawing under it, the line would widen the whole picture: it breaks at the
+    // blank nearest its middle instead.
+    const std::size_t middle = line.rfind(' ', line.size() / 2);
+    if (text.box.Width() > extent.Width() && middle != std::string::npos && middle > 0)
+        text = Block(canvas, {line.substr(0, middle), line.substr(middle + 1)}, colour);
     MoveTo(text, extent.CentreX() - text.box.Width() / 2,
            extent.top + ViewGap(canvas) / 2 + text.box.Height());
     room.labels.Take(text.box);

@@ -37,11 +37,12 @@ void DrawCallout(DrawingCanvas& canvas, const PlacedCallout& callout, int colour
 
 // A fillet weld symbol: the arrow to the joint, the reference line with the fillet triangle
 // below it (arrow side) and, for a weld on both sides, above it too; the leg size left of each
-// triangle and the tail with its note (the electrode) at the far end.
+// triangle and the tail with its note (the electrode, and where the size is found when the
+// drawing cannot give it) at the far end.
 struct WeldSymbol {
     std::string size;  // leg size in mm; empty when the calculation gives it
     bool bothSides = false;
-    std::string tail;
+    std::vector<std::string> tail;  // lines of the note, centred on the reference line
 };
 struct PlacedWeldSymbol {
     WeldSymbol symbol;
@@ -61,7 +62,7 @@ PlacedText PlaceTitle(DrawingCanvas& canvas, LayoutRoom& room, const std::string
 // Lines stacked under everything placed so far, from its left edge.
 PlacedText PlaceNotesBelow(DrawingCanvas& canvas, LayoutRoom& room, std::vector<std::string> lines,
                            int colour);
-// One line centred above everything placed so far.
+// One line centred above everything placed so far, in two when it is wider than all below it.
 PlacedText PlaceLineAbove(DrawingCanvas& canvas, LayoutRoom& room, const std::string& line,
                           int colour);
 // Prints the lines one under the other from the text's top-left corner.

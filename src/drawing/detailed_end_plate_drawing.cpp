@@ -19,7 +19,8 @@ constexpr std::string_view kBoltGroupNote =
     "(Configuration of Bolt Group Shall be designed by User)";
 // The welds of the flanges and web to the plate are not inputs: their size comes from the
 // calculation, and the section shows them at a nominal size.
-constexpr std::string_view kWeldTail = "E70XX, SIZE PER CALC.";
+constexpr std::string_view kWeldGrade = "E70XX";
+constexpr std::string_view kWeldSize = "SIZE PER CALC.";
 constexpr double kNominalWeldShare = 0.7;  // of the flange thickness
 // Length of beam the section shows behind the plate, in beam depths.
 constexpr double kBeamShown = 0.75;
@@ -55,7 +56,7 @@ struct EndPlateLayout {
     std::vector<PlacedDimension> thickness;
     PlacedText sideTitle;
     std::vector<PlacedCallout> callouts;
-    PlacedWeldSymbol weld;
+    std::optional<PlacedWeldSymbol> weld;
     PlacedText notes;
     PlacedText warnings;
 };
@@ -101,14 +102,14 @@ void PlaceCallouts(DrawingCanvas& canvas, LayoutRoom& room, const EndPlateDetail
         l.callouts.push_back(PlaceCallout(
             canvas, room,
             Rect{l.v.firstColumn, l.v.topRow, l.v.firstColumn, l.v.topRow}.Grown(D / 2),
-            {BoltCallout(2 * e.rows, D, det.boltGrade)}));
+            BoltCallout(2 * e.rows, D, det.boltGrade)));
     const double weldLeg = kNominalWeldShare * e.flange;
     const double face = l.side.plateX + det.plateThickness;
     l.weld = PlaceWeldSymbol(canvas, room, face + weldLeg / 3, l.v.beamTop + weldLeg / 3,
-                             {"", true, std::string(kWeldTail)});
+                             {"", true, {std::string(kWeldGrade), std::string(kWeldSize)}});
 }
 
-EndPlateLayout LayOut(DrawingCanvas& canvas, const EndPlateDetails& det) {
+EndPlateLayout LayOut(DrawingCanvas& canvas, const EndPlateDetails& det, bool callouts) {
     const EndPlateDrawing& e = det.plate;
     EndPlateLayout l;
     l.v = PlateViewOf(e);
@@ -120,7 +121,7 @@ EndPlateLayout LayOut(DrawingCanvas& canvas, const EndPlateDetails& det) {
             .Grown(e.boltDia / 2.0);
     for (const Rect& r : {plate, beam, bolts}) room.parts.Take(r);
     PlaceChains(canvas, room, e, l);
-    l.frontTitle = PlaceTitle(canvas, room, "VIEW ON END PLATE", plate.Joined(beam));
+    if (callouts) l.frontTitle = PlaceTitle(canvas, room, "VIEW ON END PLATE", plate.Joined(beam));
 
     l.side = SideSectionOf(det, l.v, room.Extent().right + ViewGap(canvas));
     room.parts.Take(l.side.view);
@@ -128,9 +129,9 @@ EndPlateLayout LayOut(DrawingCanvas& canvas, const EndPlateDetails& det) {
     l.thickness =
         PlaceChain(canvas, room, ChainSide::Top, above,
                    std::vector<ChainSpan>{{l.side.plateX, l.side.plateX + det.plateThickness}});
-    l.sideTitle = PlaceTitle(canvas, room, "SECTION ON CENTRE LINE", l.side.view);
+    if (callouts) l.sideTitle = PlaceTitle(canvas, room, "SECTION ON CENTRE LINE", l.side.view);
 
-    PlaceCallouts(canvas, room, det, l);
+    if (callouts) PlaceCallouts(canvas, room, det, l);
     const std::string gasCut = GasCutEdgeNote({e.edge}, e.boltDia);
     l.notes = PlaceNotesBelow(
         canvas, room,
@@ -178,7 +179,7 @@ void DrawNew(DrawingCanvas& canvas, const EndPlateDetails& det, const EndPlateLa
     DrawPlacedDimensions(canvas, l.thickness, kLightBlue);
     DrawPlacedText(canvas, l.sideTitle, kNoteColour);
     for (const PlacedCallout& c : l.callouts) DrawCallout(canvas, c, kNoteColour);
-    DrawWeldSymbol(canvas, l.weld, kNoteColour);
+    if (l.weld) DrawWeldSymbol(canvas, *l.weld, kNoteColour);
     DrawPlacedText(canvas, l.notes, kNoteColour);
     DrawPlacedText(canvas, l.warnings, kWarningColour);
 }
@@ -193,8 +194,8 @@ void DrawDetailedEndPlate(DrawingCanvas& canvas, const EndPlateDetails& details)
     const WorldWindow classic =
         height > e.depth ? FittedWindow(0, 1.5f * e.flangeWidth, 0, 1.3f * height, 0.1f)
                          : FittedWindow(0, 1.5f * e.flangeWidth, height - e.depth, e.depth, 0.1f);
-    DrawFitted(canvas, classic, [&](DrawingCanvas& c) {
-        const EndPlateLayout l = LayOut(c, details);
+    DrawFitted(canvas, classic, [&](DrawingCanvas& c, bool callouts) {
+        const EndPlateLayout l = LayOut(c, details, callouts);
         DrawPlacedText(c, l.note, kLightBlue);
         c.Box(0, 0, e.flangeWidth, v.height, kBlack);
         DrawISection(c, 0, static_cast<float>(v.beamBottom), e.depth, e.flangeWidth, e.flange,

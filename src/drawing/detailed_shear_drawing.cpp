@@ -131,12 +131,19 @@ void SectionParts(LayoutRoom& room, const ShearDetails& det, const Elevation& e,
                         .Grown(kBoltHeadHalfWidth * D));
 }
 
-std::string PlyText(const ShearDetails& det) {
+// The plies a web bolt passes through, and their total: the grip the bolt length is chosen by.
+std::vector<std::string> PlyText(const ShearDetails& det) {
     const int plies = det.cleats >= 2 ? 2 : 1;
     const std::string ply = det.angle ? "L " : "PL ";
     const double grip = det.beam.tw + plies * static_cast<double>(det.plyThickness);
-    return (plies > 1 ? "2 " : "") + ply + MarkLength(det.plyThickness) + " + WEB " +
-           MarkLength(det.beam.tw) + " = GRIP " + MarkLength(grip);
+    return {(plies > 1 ? "2 " : "") + ply + MarkLength(det.plyThickness) + " + WEB " +
+                MarkLength(det.beam.tw),
+            "GRIP " + MarkLength(grip)};
+}
+
+std::vector<std::string> Joined(std::vector<std::string> lines, const std::string& more) {
+    lines.push_back(more);
+    return lines;
 }
 
 Rect BoltAt(double x, double y, double boltDia) {
@@ -149,50 +156,51 @@ void PlaceCallouts(DrawingCanvas& canvas, LayoutRoom& room, const ShearDetails& 
     const Elevation& e = l.e;
     const Section& x = l.section;
     const double D = s.boltDia;
-    const std::string mark =
+    const std::vector<std::string> mark =
         det.angle ? AngleMark(det.cleats, det.angleSection.leg, det.angleSection.otherLeg,
                               det.angleSection.thickness, s.plateHeight)
-                  : PlateMark(det.cleats, det.plyThickness, s.plateHeight, s.plateWidth);
+                  : std::vector<std::string>{
+                        PlateMark(det.cleats, det.plyThickness, s.plateHeight, s.plateWidth)};
     const Rect plate = Rect::Spanning(e.plateLeft, e.plateBottom, e.face, e.plateTop);
-    l.callouts.push_back(PlaceCallout(canvas, room, plate, {mark}));
+    l.callouts.push_back(PlaceCallout(canvas, room, plate, mark));
     if (s.rows > 0 && s.columns > 0)
         l.callouts.push_back(PlaceCallout(canvas, room, BoltAt(e.x0, e.topRow, D),
-                                          {BoltCallout(s.rows * s.columns, D, det.boltGrade)}));
+                                          BoltCallout(s.rows * s.columns, D, det.boltGrade)));
     if (det.angle && det.supportBolts > 0 && s.rows > 0)
-        l.callouts.push_back(
-            PlaceCallout(canvas, room,
-                         Rect::Spanning(e.face - s.legThickness, e.topRow - D / 4,
-                                        e.face + s.supportFlange, e.topRow + D / 4),
-                         {BoltCallout(det.supportBolts * std::max(det.cleats, 1), D, det.boltGrade),
-                          "THROUGH SUPPORT LEGS"}));
+        l.callouts.push_back(PlaceCallout(
+            canvas, room,
+            Rect::Spanning(e.face - s.legThickness, e.topRow - D / 4, e.face + s.supportFlange,
+                           e.topRow + D / 4),
+            Joined(BoltCallout(det.supportBolts * std::max(det.cleats, 1), D, det.boltGrade),
+                   "IN SUPPORT LEGS")));
     // The weld symbol points at the fillet weld where the section shows it.
     if (!det.angle && det.weld.sides >= 0.5) {
         const double leg = det.weld.size / 3.0;
         l.weld =
             PlaceWeldSymbol(canvas, room, e.face - leg, x.plus + leg,
-                            {MarkLength(det.weld.size), det.weld.sides >= 1.5, det.weld.grade});
+                            {MarkLength(det.weld.size), det.weld.sides >= 1.5, {det.weld.grade}});
     }
     // The grip is the bolt's: the callout names the first bolt through the plies.
     if (s.rows > 0 && s.columns > 0)
         l.callouts.push_back(
             PlaceCallout(canvas, room, Rect::Spanning(e.x0 - D / 2, x.minus, e.x0 + D / 2, x.plus),
-                         {PlyText(det)}));
+                         PlyText(det)));
 }
 
-ShearLayout LayOut(DrawingCanvas& canvas, const ShearDetails& det) {
+ShearLayout LayOut(DrawingCanvas& canvas, const ShearDetails& det, bool callouts) {
     const ShearDrawing& s = det.elevation;
     ShearLayout l;
     l.e = ElevationOf(s);
     LayoutRoom room = RoomFor(canvas);
     const Rect elevation = ElevationParts(room, s, l.e);
     PlaceChains(canvas, room, s, l);
-    l.elevationTitle = PlaceTitle(canvas, room, "ELEVATION", elevation);
+    if (callouts) l.elevationTitle = PlaceTitle(canvas, room, "ELEVATION", elevation);
 
     l.section = SectionOf(det, l.e, room.Extent().bottom - ViewGap(canvas));
     SectionParts(room, det, l.e, l.section);
-    l.sectionTitle = PlaceTitle(canvas, room, "SECTION AT BOLTS", l.section.view);
+    if (callouts) l.sectionTitle = PlaceTitle(canvas, room, "SECTION AT BOLTS", l.section.view);
 
-    PlaceCallouts(canvas, room, det, l);
+    if (callouts) PlaceCallouts(canvas, room, det, l);
     const std::string gasCut = GasCutEdgeNote({s.edgeAcross}, s.boltDia);
     l.notes = PlaceNotesBelow(
         canvas, room,
@@ -284,8 +292,8 @@ void DrawDetailedShear(DrawingCanvas& canvas, const ShearDetails& details) {
     const ShearDrawing& s = details.elevation;
     const WorldWindow classic =
         FittedWindow(0, 2 * s.depth + s.clearance + s.supportFlange, 0, 2 * s.depth, 0.05f);
-    DrawFitted(canvas, classic, [&](DrawingCanvas& c) {
-        const ShearLayout l = LayOut(c, details);
+    DrawFitted(canvas, classic, [&](DrawingCanvas& c, bool callouts) {
+        const ShearLayout l = LayOut(c, details, callouts);
         DrawShearElevation(c, s, {l.e.beamLeft, l.e.supportBottom, l.e.supportTop, true});
         for (const auto& chain : l.chains) DrawPlacedDimensions(c, chain, kLightBlue);
         DrawNew(c, details, l);

@@ -129,6 +129,13 @@ double InnerPlateWidth(const SpliceDetails& det) {
     return (det.beam.bf - det.beam.tw - 2.0 * det.beam.r1) / 2;
 }
 
+std::vector<std::string> Joined(std::vector<std::string> lines, const std::string& more,
+                                const std::string& last = "") {
+    lines.push_back(more);
+    if (!last.empty()) lines.push_back(last);
+    return lines;
+}
+
 Rect BoltAt(double x, double y, double boltDia) {
     return Rect{x, y, x, y}.Grown(boltDia / 2);
 }
@@ -143,16 +150,16 @@ void PlaceCallouts(DrawingCanvas& canvas, LayoutRoom& room, const SpliceDetails&
         PlaceCallout(canvas, room, Rect::Spanning(k.webLeft, k.yb, k.splice, k.yb + k.Hw),
                      {PlateMark(det.webCleats, det.webCleatThickness, k.Hw, 2.0 * k.Ww)}));
     if (s.rows > 0 && s.columns > 0)
-        l.callouts.push_back(PlaceCallout(
-            canvas, room, BoltAt(k.webLeft + s.edge, k.yb + k.Hw - s.edge, D),
-            {BoltCallout(s.rows * s.columns, D, det.boltGrade), "EACH SIDE OF SPLICE"}));
+        l.callouts.push_back(
+            PlaceCallout(canvas, room, BoltAt(k.webLeft + s.edge, k.yb + k.Hw - s.edge, D),
+                         Joined(BoltCallout(s.rows * s.columns, D, det.boltGrade), "EACH SIDE")));
     l.callouts.push_back(PlaceCallout(
         canvas, room, Rect::Spanning(0.5 * k.L, k.yc, k.splice, k.yc + k.Wf),
-        {PlateMark(2, s.flangeCleat, k.Wf, flangePlateLength), "OUTER, ONE EACH FLANGE"}));
+        {PlateMark(2, s.flangeCleat, k.Wf, flangePlateLength), "OUTER, ONE", "EACH FLANGE"}));
     if (s.flangeRows > 0)
         l.callouts.push_back(PlaceCallout(
             canvas, room, BoltAt(0.5 * k.L + s.flangeEdge, k.yc + s.flangeEdge, D),
-            {BoltCallout(2 * s.flangeRows, D, det.boltGrade), "EACH FLANGE, EACH SIDE"}));
+            Joined(BoltCallout(2 * s.flangeRows, D, det.boltGrade), "EACH FLANGE", "EACH SIDE")));
     if (s.flangeCleats >= 2) {
         const double top = 2.0 * s.flangeCleat + s.depth - s.flange;
         l.callouts.push_back(
@@ -160,11 +167,11 @@ void PlaceCallouts(DrawingCanvas& canvas, LayoutRoom& room, const SpliceDetails&
                          Rect::Spanning(l.sectionX + det.beam.tw / 2.0 + det.beam.r1,
                                         top - s.flangeCleat, l.sectionX + s.flangeWidth / 2.0, top),
                          {PlateMark(4, s.flangeCleat, InnerPlateWidth(det), flangePlateLength),
-                          "INNER, TWO EACH FLANGE"}));
+                          "INNER, TWO", "EACH FLANGE"}));
     }
 }
 
-SpliceDrawingLayout LayOut(DrawingCanvas& canvas, const SpliceDetails& det) {
+SpliceDrawingLayout LayOut(DrawingCanvas& canvas, const SpliceDetails& det, bool callouts) {
     const SpliceDrawing& s = det.splice;
     SpliceDrawingLayout l;
     l.k = LayoutOf(s);
@@ -173,22 +180,22 @@ SpliceDrawingLayout LayOut(DrawingCanvas& canvas, const SpliceDetails& det) {
     room.parts.Take(elevation);
     room.parts.Take(WebBolts(s, l.k));
     PlaceWebChains(canvas, room, s, l);
-    l.elevationTitle = PlaceTitle(canvas, room, "ELEVATION", elevation);
+    if (callouts) l.elevationTitle = PlaceTitle(canvas, room, "ELEVATION", elevation);
 
     RaisePlan(l.k, s, room.Extent().top + ViewGap(canvas) / 2);
     const Rect plan = PlanRect(s, l.k);
     room.parts.Take(plan);
     PlaceFlangeChains(canvas, room, s, l);
-    l.planTitle = PlaceTitle(canvas, room, "PLAN OF TOP FLANGE", plan);
+    if (callouts) l.planTitle = PlaceTitle(canvas, room, "PLAN OF TOP FLANGE", plan);
 
     const Rect extent = room.Extent();
     const double half = std::max<double>(s.flangeWidth, l.k.Wf) / 2 + s.boltDia;
     l.sectionX = extent.right + ViewGap(canvas) + half;
     l.section = SectionRect(det, l.k, l.sectionX);
     room.parts.Take(l.section);
-    l.sectionTitle = PlaceTitle(canvas, room, "SECTION AT SPLICE", l.section);
+    if (callouts) l.sectionTitle = PlaceTitle(canvas, room, "SECTION AT SPLICE", l.section);
 
-    PlaceCallouts(canvas, room, det, l);
+    if (callouts) PlaceCallouts(canvas, room, det, l);
     const std::string gasCut = GasCutEdgeNote({s.edge, s.flangeEdge}, s.boltDia);
     l.notes = PlaceNotesBelow(
         canvas, room,
@@ -282,8 +289,8 @@ void DrawDetailedSplice(DrawingCanvas& canvas, const SpliceDetails& details) {
     const SpliceDrawing& s = details.splice;
     const SpliceLayout k = LayoutOf(s);
     const WorldWindow classic = FittedWindow(0, 2 * k.L, 0, 2.25f * s.flangeWidth + s.depth, 0.05f);
-    DrawFitted(canvas, classic, [&](DrawingCanvas& c) {
-        const SpliceDrawingLayout l = LayOut(c, details);
+    DrawFitted(canvas, classic, [&](DrawingCanvas& c, bool callouts) {
+        const SpliceDrawingLayout l = LayOut(c, details, callouts);
         DrawSpliceElevation(c, s, l.k);
         DrawSpliceFlangePlan(c, s, l.k);
         for (const auto& chain : l.chains) DrawPlacedDimensions(c, chain, kLightBlue);

@@ -13,8 +13,10 @@ namespace {
 constexpr double kLabelClearFraction = 0.005;
 // An arrowhead is at most this share of its span, so a short span still shows its line.
 constexpr double kArrowSpanShare = 0.3;
-// Positions a label may move out to, one label's breadth at a time, before the chain moves.
-constexpr int kLabelLevels = 8;
+// Positions a label may move out to, one label's breadth at a time, before the chain moves:
+// at first only next to the line, then, with runs of equal spans labelled once, further.
+constexpr int kNearLevels = 2;
+constexpr int kLabelLevels = 4;
 // How often a blocked chain moves outward before it settles where it is.
 constexpr int kChainMoves = 16;
 
@@ -26,15 +28,14 @@ struct ChainGeometry {
     double clear;
 };
 
+// A label and the spans it stands for: one span, or a run of equal ones ("5 x 60").
 struct SpanLabel {
     std::string text;
     TextSize size;
     double mid;
+    std::size_t first;
+    std::size_t count;
 };
-
-double Mid(const ChainSpan& span) {
-    return (span.from + span.to) / 2;
-}
 
 // Along its chain a label may also slide by half its own size at a time, either way, so that
 // it clears a part that ends next to its span without leaving the line.
@@ -103,10 +104,10 @@ struct LabelChoice {
 // one) crosses no label or line.
 LabelChoice ChooseLevel(const ChainGeometry& g, const LayoutRoom& room, double at,
                         const SpanLabel& label, double breadth, const std::vector<Rect>& own,
-                        const Rect& line) {
+                        const Rect& line, int levels) {
     LabelChoice firstFree;
     const double pad = g.clear / 2;
-    for (int level = 0; level < kLabelLevels; ++level) {
+    for (int level = 0; level < levels; ++level) {
         for (const int lateral : kLateralSteps) {
             const Rect box = LabelRect(g, at, label, breadth, level, lateral);
             const Rect padded = box.Grown(pad);
@@ -124,7 +125,7 @@ LabelChoice ChooseLevel(const ChainGeometry& g, const LayoutRoom& room, double a
 }
 
 PlacedDimension Placed(const ChainGeometry& g, const DrawingCanvas& canvas, double at,
-                       const ChainSpan& span, const SpanLabel& label, const LabelChoice& choice) {
+                       const ChainSpan& span) {
     PlacedDimension d;
     if (g.vertical) {
         d.x1 = d.x2 = at;
@@ -141,6 +142,11 @@ PlacedDimension Placed(const ChainGeometry& g, const DrawingCanvas& canvas, doub
     d.arrowLength = std::min(fullArrow, kArrowSpanShare * length);
     d.halfWidth = fullArrow > 0 ? signedTick / 2 * d.arrowLength / fullArrow : 0;
     d.tick = signedTick;
+    return d;
+}
+
+void Label(const ChainGeometry& g, double at, const SpanLabel& label, const LabelChoice& choice,
+           PlacedDimension& d) {
     d.label = label.text;
     d.labelLeft = choice.box.left;
     d.labelTop = choice.box.top;
@@ -148,7 +154,89 @@ PlacedDimension Placed(const ChainGeometry& g, const DrawingCanvas& canvas, doub
         d.leader = true;
         LeaderLine(g, at, label, choice.box, d.leaderX1, d.leaderY1, d.leaderX2, d.leaderY2);
     }
-    return d;
+}
+
+// The labels of a chain, one per span, or, when `grouped`, one per run of consecutive spans of
+// the same whole length: a row of equal pitches reads "5 x 60" where their own labels would
+// not fit between the ticks.
+std::vector<SpanLabel> LabelsOf(DrawingCanvas& canvas, const std::vector<ChainSpan>& spans,
+                                bool grouped) {
+    std::vector<SpanLabel> labels;
+    for (std::size_t i = 0; i < spans.size();) {
+        const std::string text = FormatFixed(std::fabs(spans[i].to - spans[i].from), 0);
+        std::size_t count = 1;
+        while (grouped && i + count < spans.size() &&
+               FormatFixed(std::fabs(spans[i + count].to - spans[i + count].from), 0) == text &&
+               spans[i + count].from == spans[i + count - 1].to)
+            ++count;
+        const std::string shown = count > 1 ? std::to_string(count) + " x " + text : text;
+        const double mid = (spans[i].from + spans[i + count - 1].to) / 2;
+        labels.push_back({shown, MeasureText(canvas, shown, kLightBlue), mid, i, count});
+        i += count;
+    }
+    return labels;
+}
+
+double Breadth(const ChainGeometry& g, const std::vector<SpanLabel>& labels) {
+    double breadth = 0;
+    for (const SpanLabel& l : labels)
+        breadth = std::max(breadth, g.vertical ? l.size.width : l.size.height);
+    return breadth;
+}
+
+// The labels placed at `at`, or the first `at` further out to try when one finds no room
+// within `levels` (nothing when the chain may not move).
+struct Settling {
+    bool settled = false;
+    double next = 0;
+    std::vector<LabelChoice> choices;
+};
+
+Settling TrySettle(const ChainGeometry& g, const LayoutRoom& room, double at, double low,
+                   double high, const std::vector<SpanLabel>& labels, int levels) {
+    Settling s;
+    const Rect line = LineRect(g, at, low, high);
+    std::vector<Rect> blocking = room.parts.Blocking(line);
+    for (const Occupancy* o : {&room.lines, &room.labels})
+        for (const Rect& r : o->Blocking(line)) blocking.push_back(r);
+    if (!blocking.empty()) {
+        s.next = Beyond(g, blocking, at);
+        return s;
+    }
+    const double breadth = Breadth(g, labels);
+    std::vector<Rect> own;
+    for (const SpanLabel& label : labels) {
+        s.choices.push_back(ChooseLevel(g, room, at, label, breadth, own, line, levels));
+        if (!s.choices.back().found) {
+            const Rect wanted = LabelRect(g, at, label, breadth, 0, 0);
+            std::vector<Rect> inTheWay = room.parts.Blocking(wanted);
+            for (const Occupancy* o : {&room.lines, &room.labels})
+                for (const Rect& r : o->Blocking(wanted)) inTheWay.push_back(r);
+            const double next = Beyond(g, inTheWay, at);
+            // Nothing but the chain's own labels in the way: step out by one label.
+            s.next = next != at ? next : at + g.sign * (breadth + g.clear);
+            return s;
+        }
+        own.push_back(s.choices.back().box);
+    }
+    s.settled = true;
+    return s;
+}
+
+// Moves the chain out from `at` until its line is clear and its labels find room, within the
+// moves allowed for a label that finds none (its line may always move clear of what it would
+// cross).
+Settling Settle(const ChainGeometry& g, const LayoutRoom& room, double& at, double low, double high,
+                const std::vector<SpanLabel>& labels, int levels, int labelMoves) {
+    Settling s;
+    for (int move = 0; move < kChainMoves; ++move) {
+        s = TrySettle(g, room, at, low, high, labels, levels);
+        if (s.settled) return s;
+        const bool lineBlocked = s.choices.empty();
+        if (!lineBlocked && labelMoves-- <= 0) return s;
+        at = s.next;
+    }
+    return s;
 }
 
 }  // namespace
@@ -161,60 +249,36 @@ std::vector<PlacedDimension> PlaceChain(DrawingCanvas& canvas, LayoutRoom& room,
                           side == ChainSide::Right || side == ChainSide::Top ? 1.0 : -1.0,
                           kArrowFraction * std::fabs(canvas.ScaleHeight()),
                           kLabelClearFraction * window};
-
-    std::vector<SpanLabel> labels;
     double low = spans.front().from;
     double high = low;
-    double breadth = 0;
     for (const ChainSpan& span : spans) {
-        const std::string text = FormatFixed(std::fabs(span.to - span.from), 0);
-        const TextSize size = MeasureText(canvas, text, kLightBlue);
-        labels.push_back({text, size, Mid(span)});
         low = std::min({low, span.from, span.to});
         high = std::max({high, span.from, span.to});
-        breadth = std::max(breadth, g.vertical ? size.width : size.height);
     }
 
-    std::vector<LabelChoice> choices(spans.size());
-    for (int move = 0; move < kChainMoves; ++move) {
-        const Rect line = LineRect(g, at, low, high);
-        std::vector<Rect> blocking = room.parts.Blocking(line);
-        for (const Occupancy* o : {&room.lines, &room.labels})
-            for (const Rect& r : o->Blocking(line)) blocking.push_back(r);
-        if (!blocking.empty()) {
-            at = Beyond(g, blocking, at);
-            continue;
-        }
-        std::vector<Rect> own;
-        bool settled = true;
-        for (std::size_t i = 0; i < spans.size(); ++i) {
-            choices[i] = ChooseLevel(g, room, at, labels[i], breadth, own, line);
-            if (!choices[i].found) {
-                const Rect wanted = LabelRect(g, at, labels[i], breadth, 0, 0);
-                std::vector<Rect> inTheWay = room.parts.Blocking(wanted);
-                for (const Occupancy* o : {&room.lines, &room.labels})
-                    for (const Rect& r : o->Blocking(wanted)) inTheWay.push_back(r);
-                const double next = Beyond(g, inTheWay, at);
-                // Nothing but the chain's own labels in the way: step out by one label.
-                at = next != at ? next : at + g.sign * (breadth + g.clear);
-                settled = false;
-                break;
-            }
-            own.push_back(choices[i].box);
-        }
-        if (settled) break;
+    // Each span's own label close to the line; else runs of equal spans labelled once; else the
+    // chain moves out until its labels find room.
+    const double preferred = at;
+    std::vector<SpanLabel> labels = LabelsOf(canvas, spans, false);
+    Settling s = Settle(g, room, at, low, high, labels, kNearLevels, 0);
+    if (!s.settled) {
+        at = preferred;
+        labels = LabelsOf(canvas, spans, true);
+        s = Settle(g, room, at, low, high, labels, kLabelLevels, kChainMoves);
     }
 
     std::vector<PlacedDimension> placed;
-    const Rect line = LineRect(g, at, low, high);
-    room.lines.Take(line);
-    for (std::size_t i = 0; i < spans.size(); ++i) {
-        // A chain that never settled keeps every label beside its line.
-        LabelChoice choice = choices[i];
-        if (!choice.found) choice = {false, false, LabelRect(g, at, labels[i], breadth, 0, 0)};
-        placed.push_back(Placed(g, canvas, at, spans[i], labels[i], choice));
+    room.lines.Take(LineRect(g, at, low, high));
+    const double breadth = Breadth(g, labels);
+    for (std::size_t i = 0; i < spans.size(); ++i)
+        placed.push_back(Placed(g, canvas, at, spans[i]));
+    for (std::size_t k = 0; k < labels.size(); ++k) {
+        // A chain that never settled keeps its labels beside its line.
+        LabelChoice choice = k < s.choices.size() ? s.choices[k] : LabelChoice{};
+        if (!choice.found) choice = {false, false, LabelRect(g, at, labels[k], breadth, 0, 0)};
+        PlacedDimension& d = placed[labels[k].first];
+        Label(g, at, labels[k], choice, d);
         room.labels.Take(choice.box);
-        const PlacedDimension& d = placed.back();
         if (d.leader)
             room.lines.Take(Rect::Spanning(d.leaderX1, d.leaderY1, d.leaderX2, d.leaderY2));
     }
@@ -229,6 +293,7 @@ void DrawPlacedDimensions(DrawingCanvas& canvas, std::span<const PlacedDimension
                             static_cast<float>(d.arrowLength), static_cast<float>(d.halfWidth),
                             static_cast<float>(d.tick));
         if (d.leader) canvas.Line(d.leaderX1, d.leaderY1, d.leaderX2, d.leaderY2, colour);
+        if (d.label.empty()) continue;  // one of a run its first dimension labels
         canvas.SetCurrentX(d.labelLeft);
         canvas.SetCurrentY(d.labelTop);
         canvas.Print(d.label);

@@ -1,6 +1,7 @@
 // Chains of dimension lines laid out so that nothing overprints: a chain stands at its usual
 // place unless a part, another chain or a label is in the way, and then moves outward until it
-// is clear; a label that does not fit beside its span stands further out with a leader to it.
+// is clear; a label that does not fit beside its span stands further out with a leader to it,
+// and a run of equal spans too short for their labels is labelled once ("5 x 60").
 // Arrowheads keep their usual share of the window but shrink on a short span, so they never
 // fill it.
 #pragma once
@@ -32,7 +33,7 @@ struct PlacedDimension {
     double arrowLength = 0;
     double halfWidth = 0;  // of an arrowhead, signed as DrawDimensionArrows takes it
     double tick = 0;       // signed likewise
-    std::string label;
+    std::string label;     // empty on all but the first of a run of equal spans labelled once
     double labelLeft = 0, labelTop = 0;
     bool leader = false;  // a line from the dimension to a label moved outward
     double leaderX1 = 0, leaderY1 = 0, leaderX2 = 0, leaderY2 = 0;

@@ -15,6 +15,23 @@ constexpr double kOvershoot = 1.05;
 // last window tried.
 constexpr int kMaxTries = 12;
 
+// Where two tries show how the need grows with the side (labels grow with the window on a
+// picture), the next try goes straight to where need and side meet, within these bounds.
+constexpr double kMaxGrowth = 0.95;
+constexpr double kMaxLeap = 4;
+
+double NextSide(double previousSide, double previousNeeded, double side, double needed) {
+    double next = needed * kOvershoot;
+    if (previousSide > 0 && side != previousSide) {
+        const double growth = (needed - previousNeeded) / (side - previousSide);
+        if (growth > 0 && growth < kMaxGrowth) {
+            const double meet = (needed - growth * side) / (1 - growth);
+            next = std::clamp(meet * kOvershoot, next, kMaxLeap * needed);
+        }
+    }
+    return next;
+}
+
 void SetSquare(DrawingCanvas& canvas, double centreX, double centreY, double side) {
     canvas.Scale(centreX - side / 2, centreY + side / 2, centreX + side / 2, centreY - side / 2);
 }
@@ -58,31 +75,61 @@ void BoundsCanvas::DoText(double x, double y, std::string_view text, int /*colou
     Cover(Rect::Spanning(x, y, x + TextWidth(text), y + TextHeight(text)));
 }
 
-void DrawFitted(DrawingCanvas& canvas, const WorldWindow& classic,
-                const std::function<void(DrawingCanvas&)>& draw) {
-    canvas.Cls();
-    const Rect least = Rect::Spanning(classic.left, classic.bottom, classic.right, classic.top);
-    double side = std::max(least.Width(), least.Height());
-    double centreX = least.CentreX();
-    double centreY = least.CentreY();
-    for (int attempt = 0; attempt < kMaxTries; ++attempt) {
-        SetSquare(canvas, centreX, centreY, side);
+namespace {
+
+// The window for `draw` and whether everything drawn fits in it.
+struct Fit {
+    double centreX, centreY, side;
+    bool fits;
+};
+
+Fit FitOf(DrawingCanvas& canvas, const Rect& least,
+          const std::function<void(DrawingCanvas&)>& draw) {
+    Fit fit{least.CentreX(), least.CentreY(), std::max(least.Width(), least.Height()), false};
+    double lastSide = 0;
+    double lastNeeded = 0;
+    for (int attempt = 0; attempt < kMaxTries && !fit.fits; ++attempt) {
+        SetSquare(canvas, fit.centreX, fit.centreY, fit.side);
         BoundsCanvas bounds(canvas);
-        SetSquare(bounds, centreX, centreY, side);
+        SetSquare(bounds, fit.centreX, fit.centreY, fit.side);
         draw(bounds);
         Rect needed = least;
         if (const auto drawn = bounds.Extent())
-            needed = needed.Joined(drawn->Grown(kMarginFraction * side));
+            needed = needed.Joined(drawn->Grown(kMarginFraction * fit.side));
         const double neededSide = std::max(needed.Width(), needed.Height());
-        centreX = needed.CentreX();
-        centreY = needed.CentreY();
+        fit.centreX = needed.CentreX();
+        fit.centreY = needed.CentreY();
         // The layout was made for this side; a window of the same side round what it needs
         // holds all of it.
-        if (!(neededSide > side)) break;
-        side = neededSide * kOvershoot;
+        fit.fits = !(neededSide > fit.side);
+        if (fit.fits) break;
+        const double tried = fit.side;
+        fit.side = NextSide(lastSide, lastNeeded, tried, neededSide);
+        lastSide = tried;
+        lastNeeded = neededSide;
     }
-    SetSquare(canvas, centreX, centreY, side);
-    draw(canvas);
+    return fit;
+}
+
+}  // namespace
+
+void DrawFitted(DrawingCanvas& canvas, const WorldWindow& classic,
+                const std::function<void(DrawingCanvas&, bool)>& draw) {
+    canvas.Cls();
+    const Rect least = Rect::Spanning(classic.left, classic.bottom, classic.right, classic.top);
+    // A picture too small for its callouts at the size its text has shows the drawing without
+    // them rather than cut off: the files and the sheet, larger, carry them.
+    bool callouts = true;
+    Fit fit = FitOf(canvas, least, [&](DrawingCanvas& c) { draw(c, true); });
+    if (!fit.fits) {
+        const Fit bare = FitOf(canvas, least, [&](DrawingCanvas& c) { draw(c, false); });
+        if (bare.fits) {
+            fit = bare;
+            callouts = false;
+        }
+    }
+    SetSquare(canvas, fit.centreX, fit.centreY, fit.side);
+    draw(canvas, callouts);
 }
 
 }  // namespace jw

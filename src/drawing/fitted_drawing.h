@@ -43,8 +43,10 @@ class BoundsCanvas : public DrawingCanvas {
 
 // Clears the canvas and makes the drawing `draw` under the smallest square window, on the
 // classic window's scale or coarser, that holds the classic window and everything drawn with a
-// small margin. `draw` is called several times and must draw the same for the same window.
+// small margin. `draw` is called several times and must draw the same for the same window and
+// flag; the flag is false when a picture is too small for the callouts and titles at the size
+// its text has, and the drawing then leaves them out.
 void DrawFitted(DrawingCanvas& canvas, const WorldWindow& classic,
-                const std::function<void(DrawingCanvas&)>& draw);
+                const std::function<void(DrawingCanvas&, bool callouts)>& draw);
 
 }  // namespace jw

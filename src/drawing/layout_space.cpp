@@ -112,16 +112,19 @@ std::vector<Rect> Occupancy::Blocking(const Rect& rect) const {
     return blocking;
 }
 
-bool LayoutRoom::LeaderClear(double x1, double y1, double x2, double y2) const {
+LayoutRoom::Crossings LayoutRoom::LeaderCrossings(double x1, double y1, double x2,
+                                                  double y2) const {
     // A slanting leader is checked in short pieces, each by the rectangle round it.
+    Crossings crossings;
     for (int i = 0; i < kLeaderPieces; ++i) {
         const double t0 = static_cast<double>(i) / kLeaderPieces;
         const double t1 = static_cast<double>(i + 1) / kLeaderPieces;
         const Rect piece = Rect::Spanning(x1 + (x2 - x1) * t0, y1 + (y2 - y1) * t0,
                                           x1 + (x2 - x1) * t1, y1 + (y2 - y1) * t1);
-        if (!labels.IsFree(piece) || !lines.IsFree(piece)) return false;
+        crossings.labels = crossings.labels || !labels.IsFree(piece);
+        crossings.lines = crossings.lines || !lines.IsFree(piece);
     }
-    return true;
+    return crossings;
 }
 
 Rect LayoutRoom::Extent() const {

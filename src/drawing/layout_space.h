@@ -77,8 +77,17 @@ struct LayoutRoom {
     bool IsFree(const Rect& rect) const {
         return parts.IsFree(rect) && lines.IsFree(rect) && labels.IsFree(rect);
     }
-    // No label and no line in the way of a leader from (x1, y1) to (x2, y2).
-    bool LeaderClear(double x1, double y1, double x2, double y2) const;
+    // What a leader from (x1, y1) to (x2, y2) would cross.
+    struct Crossings {
+        bool labels = false;
+        bool lines = false;
+    };
+    Crossings LeaderCrossings(double x1, double y1, double x2, double y2) const;
+    // No label and no line in the way of the leader.
+    bool LeaderClear(double x1, double y1, double x2, double y2) const {
+        const Crossings c = LeaderCrossings(x1, y1, x2, y2);
+        return !c.labels && !c.lines;
+    }
     // The extent of everything placed.
     Rect Extent() const;
 

@@ -23,10 +23,11 @@ std::string PlateMark(int count, double thicknessMm, double firstSideMm, double 
            "X" + MarkLength(secondSideMm);
 }
 
-std::string AngleMark(int count, double legMm, double otherLegMm, double thicknessMm,
-                      double lengthMm) {
-    return CountPrefix(count) + "L-" + MarkLength(legMm) + "X" + MarkLength(otherLegMm) + "X" +
-           MarkLength(thicknessMm) + ", L=" + MarkLength(lengthMm);
+std::vector<std::string> AngleMark(int count, double legMm, double otherLegMm, double thicknessMm,
+                                   double lengthMm) {
+    return {CountPrefix(count) + "L-" + MarkLength(legMm) + "X" + MarkLength(otherLegMm) + "X" +
+                MarkLength(thicknessMm),
+            "L=" + MarkLength(lengthMm)};
 }
 
 double HoleDiameterMm(double boltMm) {
@@ -34,10 +35,10 @@ double HoleDiameterMm(double boltMm) {
     return boltMm + HoleClearance(boltMm / kMmPerCm) * kMmPerCm;
 }
 
-std::string BoltCallout(int count, double boltMm, std::string_view grade) {
+std::vector<std::string> BoltCallout(int count, double boltMm, std::string_view grade) {
     std::string text = std::to_string(count) + "-M" + MarkLength(boltMm);
     if (!grade.empty()) text += " " + std::string(grade);
-    return text + " (HOLE " + MarkLength(HoleDiameterMm(boltMm)) + ")";
+    return {text, "(HOLE " + MarkLength(HoleDiameterMm(boltMm)) + ")"};
 }
 
 }  // namespace jw

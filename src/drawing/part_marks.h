@@ -1,9 +1,11 @@
 // The texts a fabricator cuts and drills from: plate marks with thickness and size, angle
-// marks, bolt callouts with the hole, all in millimetres as the parts are ordered.
+// marks, bolt callouts with the hole, all in millimetres as the parts are ordered. A mark of
+// two lines keeps the callout narrow enough to find room beside a small drawing.
 #pragma once
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace jw {
 
@@ -15,14 +17,14 @@ std::string MarkLength(double mm);
 // order given.
 std::string PlateMark(int count, double thicknessMm, double firstSideMm, double secondSideMm);
 
-// "2-L-90X90X10, L=230": the angle's legs and thickness and the length cut.
-std::string AngleMark(int count, double legMm, double otherLegMm, double thicknessMm,
-                      double lengthMm);
+// "2-L-90X90X10" over "L=230": the angle's legs and thickness, and the length cut.
+std::vector<std::string> AngleMark(int count, double legMm, double otherLegMm, double thicknessMm,
+                                   double lengthMm);
 
 // The hole a bolt is drilled for: 2 mm over the bolt up to 20 mm, 3 mm over larger bolts.
 double HoleDiameterMm(double boltMm);
 
-// "3-M20 A325-N (HOLE 22)"; the grade is left out when none is chosen.
-std::string BoltCallout(int count, double boltMm, std::string_view grade);
+// "3-M20 A325-N" over "(HOLE 22)"; the grade is left out when none is chosen.
+std::vector<std::string> BoltCallout(int count, double boltMm, std::string_view grade);
 
 }  // namespace jw
