@@ -12,7 +12,7 @@ namespace {
 // Shares of the window.
 constexpr double kViewGapFraction = 0.04;
 constexpr double kTipArrowFraction = 0.012;
-constexpr double kPaddingFraction = 0.004;
+constexpr double kPaddingFraction = 0.006;
 constexpr double kHatchSpacingFraction = 0.012;
 // A callout looks for room at most this many steps out from its tip.
 constexpr int kCalloutSteps = 400;

@@ -106,7 +106,8 @@ LabelChoice ChooseLevel(const ChainGeometry& g, const LayoutRoom& room, double a
                         const SpanLabel& label, double breadth, const std::vector<Rect>& own,
                         const Rect& line, int levels) {
     LabelChoice firstFree;
-    const double pad = g.clear / 2;
+    // Neighbouring labels stay a quarter of a line apart, so "30" and "40" never read "3040".
+    const double pad = std::max(g.clear / 2, label.size.height / 4);
     for (int level = 0; level < levels; ++level) {
         for (const int lateral : kLateralSteps) {
             const Rect box = LabelRect(g, at, label, breadth, level, lateral);

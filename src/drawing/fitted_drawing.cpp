@@ -32,8 +32,21 @@ double NextSide(double previousSide, double previousNeeded, double side, double 
     return next;
 }
 
+// The window's centre and side on a binary grid a few millionths of the side fine, so its edges
+// and extent come out exactly and the same side gives the same text sizes wherever the window
+// stands: the layout made on the bounds canvas is then the layout drawn, to the last bit.
+double OnGrid(double value, double side) {
+    int exponent = 0;
+    std::frexp(side, &exponent);
+    const double step = std::ldexp(1.0, exponent - 24);
+    return std::round(value / step) * step;
+}
+
 void SetSquare(DrawingCanvas& canvas, double centreX, double centreY, double side) {
-    canvas.Scale(centreX - side / 2, centreY + side / 2, centreX + side / 2, centreY - side / 2);
+    const double half = OnGrid(side / 2, side);
+    const double x = OnGrid(centreX, side);
+    const double y = OnGrid(centreY, side);
+    canvas.Scale(x - half, y + half, x + half, y - half);
 }
 
 }  // namespace
@@ -122,11 +135,8 @@ void DrawFitted(DrawingCanvas& canvas, const WorldWindow& classic,
     bool callouts = true;
     Fit fit = FitOf(canvas, least, [&](DrawingCanvas& c) { draw(c, true); });
     if (!fit.fits) {
-        const Fit bare = FitOf(canvas, least, [&](DrawingCanvas& c) { draw(c, false); });
-        if (bare.fits) {
-            fit = bare;
-            callouts = false;
-        }
+        fit = FitOf(canvas, least, [&](DrawingCanvas& c) { draw(c, false); });
+        callouts = false;
     }
     SetSquare(canvas, fit.centreX, fit.centreY, fit.side);
     draw(canvas, callouts);
