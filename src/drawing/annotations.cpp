@@ -440,6 +440,25 @@ void DrawPlacedText(DrawingCanvas& canvas, const PlacedText& text, int colour) {
     }
 }
 
+void PlaceNotesAndWarnings(DrawingCanvas& canvas, LayoutRoom& room, const std::string& note,
+                           std::vector<std::string> warnings, Annotations& annotations) {
+    annotations.notes = PlaceNotesBelow(
+        canvas, room, note.empty() ? std::vector<std::string>{} : std::vector<std::string>{note},
+        kNoteColour);
+    annotations.warnings = PlaceNotesBelow(canvas, room, std::move(warnings), kWarningColour);
+}
+
+void DrawAnnotations(DrawingCanvas& canvas, const Annotations& annotations) {
+    for (const PlacedCallout& c : annotations.callouts) DrawCallout(canvas, c, kNoteColour);
+    if (annotations.weld) DrawWeldSymbol(canvas, *annotations.weld, kNoteColour);
+    DrawPlacedText(canvas, annotations.notes, kNoteColour);
+    DrawPlacedText(canvas, annotations.warnings, kWarningColour);
+}
+
+Rect BoltOutline(double x, double y, double boltDia) {
+    return Rect{x, y, x, y}.Grown(boltDia / 2);
+}
+
 void DrawHatch(DrawingCanvas& canvas, const Rect& area, bool rising) {
     const double w = area.Width();
     const double h = area.Height();

@@ -3,6 +3,7 @@
 // nothing else.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -67,6 +68,22 @@ PlacedText PlaceLineAbove(DrawingCanvas& canvas, LayoutRoom& room, const std::st
                           int colour);
 // Prints the lines one under the other from the text's top-left corner.
 void DrawPlacedText(DrawingCanvas& canvas, const PlacedText& text, int colour);
+
+// What a drawing says beside its views, drawn after them: the callouts and weld symbol, the
+// notes (in the note colour) and the warnings of a geometry that cannot be built.
+struct Annotations {
+    std::vector<PlacedCallout> callouts;
+    std::optional<PlacedWeldSymbol> weld;
+    PlacedText notes;
+    PlacedText warnings;
+};
+// The note (unless empty) and then the warnings, stacked under everything placed.
+void PlaceNotesAndWarnings(DrawingCanvas& canvas, LayoutRoom& room, const std::string& note,
+                           std::vector<std::string> warnings, Annotations& annotations);
+void DrawAnnotations(DrawingCanvas& canvas, const Annotations& annotations);
+
+// The outline of a bolt of diameter D at (x, y), for a callout to point at.
+Rect BoltOutline(double x, double y, double boltDia);
 
 // Hatching of a cut part: thin parallel lines at 45 degrees (rising, or falling when `rising`
 // is false, so neighbouring plies read apart), clipped to the rectangle.

@@ -55,10 +55,7 @@ struct EndPlateLayout {
     SideSection side;
     std::vector<PlacedDimension> thickness;
     PlacedText sideTitle;
-    std::vector<PlacedCallout> callouts;
-    std::optional<PlacedWeldSymbol> weld;
-    PlacedText notes;
-    PlacedText warnings;
+    Annotations annotations;
 };
 
 void PlaceChains(DrawingCanvas& canvas, LayoutRoom& room, const EndPlateDrawing& e,
@@ -66,9 +63,7 @@ void PlaceChains(DrawingCanvas& canvas, LayoutRoom& room, const EndPlateDrawing&
     const PlateView& v = l.v;
     const double bf = e.flangeWidth;
     std::vector<ChainSpan> rows = {{0, e.edge}};
-    for (int i = 1; i <= e.rows - 1; ++i)
-        rows.push_back({e.edge + (i - 1) * static_cast<double>(e.pitch),
-                        e.edge + i * static_cast<double>(e.pitch)});
+    for (const ChainSpan& p : PitchSpans(e.edge, e.pitch, e.rows)) rows.push_back(p);
     rows.push_back({v.topRow, v.height});
     l.chains.push_back(PlaceChain(canvas, room, ChainSide::Right, 1.15 * bf, rows));
     l.chains.push_back(PlaceChain(canvas, room, ChainSide::Right, 1.6 * bf,
@@ -95,18 +90,18 @@ void PlaceCallouts(DrawingCanvas& canvas, LayoutRoom& room, const EndPlateDetail
                    EndPlateLayout& l) {
     const EndPlateDrawing& e = det.plate;
     const double D = e.boltDia;
-    l.callouts.push_back(
+    l.annotations.callouts.push_back(
         PlaceCallout(canvas, room, Rect{0, 0, e.flangeWidth, l.v.height},
                      {PlateMark(1, det.plateThickness, l.v.height, e.flangeWidth)}));
     if (e.rows > 0)
-        l.callouts.push_back(PlaceCallout(
-            canvas, room,
-            Rect{l.v.firstColumn, l.v.topRow, l.v.firstColumn, l.v.topRow}.Grown(D / 2),
-            BoltCallout(2 * e.rows, D, det.boltGrade)));
+        l.annotations.callouts.push_back(PlaceCallout(canvas, room,
+                                                      BoltOutline(l.v.firstColumn, l.v.topRow, D),
+                                                      BoltCallout(2 * e.rows, D, det.boltGrade)));
     const double weldLeg = kNominalWeldShare * e.flange;
     const double face = l.side.plateX + det.plateThickness;
-    l.weld = PlaceWeldSymbol(canvas, room, face + weldLeg / 3, l.v.beamTop + weldLeg / 3,
-                             {"", true, {std::string(kWeldGrade), std::string(kWeldSize)}});
+    l.annotations.weld =
+        PlaceWeldSymbol(canvas, room, face + weldLeg / 3, l.v.beamTop + weldLeg / 3,
+                        {"", true, {std::string(kWeldGrade), std::string(kWeldSize)}});
 }
 
 EndPlateLayout LayOut(DrawingCanvas& canvas, const EndPlateDetails& det, bool callouts) {
@@ -132,12 +127,8 @@ EndPlateLayout LayOut(DrawingCanvas& canvas, const EndPlateDetails& det, bool ca
     if (callouts) l.sideTitle = PlaceTitle(canvas, room, "SECTION ON CENTRE LINE", l.side.view);
 
     if (callouts) PlaceCallouts(canvas, room, det, l);
-    const std::string gasCut = GasCutEdgeNote({e.edge}, e.boltDia);
-    l.notes = PlaceNotesBelow(
-        canvas, room,
-        gasCut.empty() ? std::vector<std::string>{} : std::vector<std::string>{gasCut},
-        kNoteColour);
-    l.warnings = PlaceNotesBelow(canvas, room, EndPlateWarnings(det), kWarningColour);
+    PlaceNotesAndWarnings(canvas, room, GasCutEdgeNote({e.edge}, e.boltDia), EndPlateWarnings(det),
+                          l.annotations);
     // The classic note stands centred over everything, as it always has.
     l.note = PlaceLineAbove(canvas, room, std::string(kBoltGroupNote), kLightBlue);
     return l;
@@ -178,10 +169,7 @@ void DrawNew(DrawingCanvas& canvas, const EndPlateDetails& det, const EndPlateLa
     DrawSideSection(canvas, det, l);
     DrawPlacedDimensions(canvas, l.thickness, kLightBlue);
     DrawPlacedText(canvas, l.sideTitle, kNoteColour);
-    for (const PlacedCallout& c : l.callouts) DrawCallout(canvas, c, kNoteColour);
-    if (l.weld) DrawWeldSymbol(canvas, *l.weld, kNoteColour);
-    DrawPlacedText(canvas, l.notes, kNoteColour);
-    DrawPlacedText(canvas, l.warnings, kWarningColour);
+    DrawAnnotations(canvas, l.annotations);
 }
 
 }  // namespace

@@ -75,18 +75,8 @@ struct ShearLayout {
     PlacedText elevationTitle;
     Section section;
     PlacedText sectionTitle;
-    std::vector<PlacedCallout> callouts;
-    std::optional<PlacedWeldSymbol> weld;
-    PlacedText notes;
-    PlacedText warnings;
+    Annotations annotations;
 };
-
-std::vector<ChainSpan> Pitches(double first, double pitch, int count) {
-    std::vector<ChainSpan> spans;
-    for (int i = 1; i <= count - 1; ++i)
-        spans.push_back({first + (i - 1) * pitch, first + i * pitch});
-    return spans;
-}
 
 // The classic chains, in their order, from their classic places outward.
 void PlaceChains(DrawingCanvas& canvas, LayoutRoom& room, const ShearDrawing& s, ShearLayout& l) {
@@ -97,13 +87,13 @@ void PlaceChains(DrawingCanvas& canvas, LayoutRoom& room, const ShearDrawing& s,
                                   std::vector<ChainSpan>{{e.plateBottom, e.plateTop}}));
 
     std::vector<ChainSpan> rows = {{0.5 * d, e.y0}, {e.topRow, 1.5 * d}};
-    for (const ChainSpan& p : Pitches(e.y0, s.pitchAcross, s.rows)) rows.push_back(p);
+    for (const ChainSpan& p : PitchSpans(e.y0, s.pitchAcross, s.rows)) rows.push_back(p);
     l.chains.push_back(PlaceChain(canvas, room, ChainSide::Right, x1 + 0.2 * d, rows));
     l.chains.push_back(PlaceChain(canvas, room, ChainSide::Right, x1 + 0.35 * d,
                                   std::vector<ChainSpan>{{0.5 * d, 1.5 * d}}));
 
     std::vector<ChainSpan> columns = {{e.x0 - s.edgeAlong, e.x0}, {e.lastColumn, e.face}};
-    for (const ChainSpan& p : Pitches(e.x0, s.pitchAlong, s.columns)) columns.push_back(p);
+    for (const ChainSpan& p : PitchSpans(e.x0, s.pitchAlong, s.columns)) columns.push_back(p);
     l.chains.push_back(PlaceChain(canvas, room, ChainSide::Top, 1.6 * d, columns));
 }
 
@@ -141,15 +131,6 @@ std::vector<std::string> PlyText(const ShearDetails& det) {
             "GRIP " + MarkLength(grip)};
 }
 
-std::vector<std::string> Joined(std::vector<std::string> lines, const std::string& more) {
-    lines.push_back(more);
-    return lines;
-}
-
-Rect BoltAt(double x, double y, double boltDia) {
-    return Rect{x, y, x, y}.Grown(boltDia / 2);
-}
-
 void PlaceCallouts(DrawingCanvas& canvas, LayoutRoom& room, const ShearDetails& det,
                    ShearLayout& l) {
     const ShearDrawing& s = det.elevation;
@@ -162,27 +143,28 @@ void PlaceCallouts(DrawingCanvas& canvas, LayoutRoom& room, const ShearDetails& 
                   : std::vector<std::string>{
                         PlateMark(det.cleats, det.plyThickness, s.plateHeight, s.plateWidth)};
     const Rect plate = Rect::Spanning(e.plateLeft, e.plateBottom, e.face, e.plateTop);
-    l.callouts.push_back(PlaceCallout(canvas, room, plate, mark));
+    l.annotations.callouts.push_back(PlaceCallout(canvas, room, plate, mark));
     if (s.rows > 0 && s.columns > 0)
-        l.callouts.push_back(PlaceCallout(canvas, room, BoltAt(e.x0, e.topRow, D),
-                                          BoltCallout(s.rows * s.columns, D, det.boltGrade)));
+        l.annotations.callouts.push_back(
+            PlaceCallout(canvas, room, BoltOutline(e.x0, e.topRow, D),
+                         BoltCallout(s.rows * s.columns, D, det.boltGrade)));
     if (det.angle && det.supportBolts > 0 && s.rows > 0)
-        l.callouts.push_back(PlaceCallout(
-            canvas, room,
-            Rect::Spanning(e.face - s.legThickness, e.topRow - D / 4, e.face + s.supportFlange,
-                           e.topRow + D / 4),
-            Joined(BoltCallout(det.supportBolts * std::max(det.cleats, 1), D, det.boltGrade),
-                   "IN SUPPORT LEGS")));
+        l.annotations.callouts.push_back(
+            PlaceCallout(canvas, room,
+                         Rect::Spanning(e.face - s.legThickness, e.topRow - D / 4,
+                                        e.face + s.supportFlange, e.topRow + D / 4),
+                         BoltCallout(det.supportBolts * std::max(det.cleats, 1), D, det.boltGrade,
+                                     {"IN SUPPORT LEGS"})));
     // The weld symbol points at the fillet weld where the section shows it.
     if (!det.angle && det.weld.sides >= 0.5) {
         const double leg = det.weld.size / 3.0;
-        l.weld =
+        l.annotations.weld =
             PlaceWeldSymbol(canvas, room, e.face - leg, x.plus + leg,
                             {MarkLength(det.weld.size), det.weld.sides >= 1.5, {det.weld.grade}});
     }
     // The grip is the bolt's: the callout names the first bolt through the plies.
     if (s.rows > 0 && s.columns > 0)
-        l.callouts.push_back(
+        l.annotations.callouts.push_back(
             PlaceCallout(canvas, room, Rect::Spanning(e.x0 - D / 2, x.minus, e.x0 + D / 2, x.plus),
                          PlyText(det)));
 }
@@ -201,12 +183,8 @@ ShearLayout LayOut(DrawingCanvas& canvas, const ShearDetails& det, bool callouts
     if (callouts) l.sectionTitle = PlaceTitle(canvas, room, "SECTION AT BOLTS", l.section.view);
 
     if (callouts) PlaceCallouts(canvas, room, det, l);
-    const std::string gasCut = GasCutEdgeNote({s.edgeAcross}, s.boltDia);
-    l.notes = PlaceNotesBelow(
-        canvas, room,
-        gasCut.empty() ? std::vector<std::string>{} : std::vector<std::string>{gasCut},
-        kNoteColour);
-    l.warnings = PlaceNotesBelow(canvas, room, ShearWarnings(det), kWarningColour);
+    PlaceNotesAndWarnings(canvas, room, GasCutEdgeNote({s.edgeAcross}, s.boltDia),
+                          ShearWarnings(det), l.annotations);
     return l;
 }
 
@@ -280,10 +258,7 @@ void DrawNew(DrawingCanvas& canvas, const ShearDetails& det, const ShearLayout& 
     DrawPlacedText(canvas, l.elevationTitle, kNoteColour);
     DrawSection(canvas, det, l.e, l.section);
     DrawPlacedText(canvas, l.sectionTitle, kNoteColour);
-    for (const PlacedCallout& c : l.callouts) DrawCallout(canvas, c, kNoteColour);
-    if (l.weld) DrawWeldSymbol(canvas, *l.weld, kNoteColour);
-    DrawPlacedText(canvas, l.notes, kNoteColour);
-    DrawPlacedText(canvas, l.warnings, kWarningColour);
+    DrawAnnotations(canvas, l.annotations);
 }
 
 }  // namespace

@@ -22,16 +22,8 @@ struct SpliceDrawingLayout {
     PlacedText elevationTitle, planTitle, sectionTitle;
     double sectionX = 0;  // centre line of the section's web
     Rect section;
-    std::vector<PlacedCallout> callouts;
-    PlacedText notes, warnings;
+    Annotations annotations;
 };
-
-std::vector<ChainSpan> Run(double start, double pitch, int count) {
-    std::vector<ChainSpan> spans;
-    for (int i = 1; i <= count - 1; ++i)
-        spans.push_back({start + (i - 1) * pitch, start + i * pitch});
-    return spans;
-}
 
 void Append(std::vector<ChainSpan>& to, const std::vector<ChainSpan>& more) {
     to.insert(to.end(), more.begin(), more.end());
@@ -45,13 +37,13 @@ void PlaceWebChains(DrawingCanvas& canvas, LayoutRoom& room, const SpliceDrawing
                     SpliceDrawingLayout& l) {
     const SpliceLayout& k = l.k;
     std::vector<ChainSpan> rows = {{k.yb, k.yb + s.edge}};
-    Append(rows, Run(k.yb + s.edge, s.pitch, s.rows));
+    Append(rows, PitchSpans(k.yb + s.edge, s.pitch, s.rows));
     rows.push_back({k.yb + k.Hw - s.edge, k.yb + k.Hw});
     l.chains.push_back(PlaceChain(canvas, room, ChainSide::Right, XD(s, k), rows));
     l.chains.push_back(PlaceChain(canvas, room, ChainSide::Right, XD(s, k) + 0.4 * k.L,
                                   std::vector<ChainSpan>{{k.yb, k.yb + k.Hw}}));
     std::vector<ChainSpan> columns = {{k.webLeft, k.webLeft + s.edge}};
-    Append(columns, Run(k.webLeft + s.edge, s.pitch, s.columns));
+    Append(columns, PitchSpans(k.webLeft + s.edge, s.pitch, s.columns));
     const double lastColumn = k.webLeft + s.edge + (s.columns - 1) * static_cast<double>(s.pitch);
     columns.push_back({lastColumn, lastColumn + s.edge + s.setBack});
     const double yw = 2.0 * s.flangeCleat + s.depth + 0.25 * s.flangeWidth;
@@ -76,7 +68,7 @@ void PlaceFlangeChains(DrawingCanvas& canvas, LayoutRoom& room, const SpliceDraw
                                   std::vector<ChainSpan>{{k.yc, k.yc + k.Wf}}));
     const double halfL = 0.5 * k.L;
     std::vector<ChainSpan> along = {{halfL, halfL + e}};
-    Append(along, Run(halfL + e, s.flangePitch, s.flangeRows));
+    Append(along, PitchSpans(halfL + e, s.flangePitch, s.flangeRows));
     const double lastRow = halfL + e + (s.flangeRows - 1) * static_cast<double>(s.flangePitch);
     along.push_back({lastRow, lastRow + e + s.setBack});
     l.chains.push_back(PlaceChain(canvas, room, ChainSide::Top, k.Y0 + 1.1 * s.flangeWidth, along));
@@ -129,40 +121,29 @@ double InnerPlateWidth(const SpliceDetails& det) {
     return (det.beam.bf - det.beam.tw - 2.0 * det.beam.r1) / 2;
 }
 
-std::vector<std::string> Joined(std::vector<std::string> lines, const std::string& more,
-                                const std::string& last = "") {
-    lines.push_back(more);
-    if (!last.empty()) lines.push_back(last);
-    return lines;
-}
-
-Rect BoltAt(double x, double y, double boltDia) {
-    return Rect{x, y, x, y}.Grown(boltDia / 2);
-}
-
 void PlaceCallouts(DrawingCanvas& canvas, LayoutRoom& room, const SpliceDetails& det,
                    SpliceDrawingLayout& l) {
     const SpliceDrawing& s = det.splice;
     const SpliceLayout& k = l.k;
     const double D = s.boltDia;
     const double flangePlateLength = 2.0 * k.L;
-    l.callouts.push_back(
+    l.annotations.callouts.push_back(
         PlaceCallout(canvas, room, Rect::Spanning(k.webLeft, k.yb, k.splice, k.yb + k.Hw),
                      {PlateMark(det.webCleats, det.webCleatThickness, k.Hw, 2.0 * k.Ww)}));
     if (s.rows > 0 && s.columns > 0)
-        l.callouts.push_back(
-            PlaceCallout(canvas, room, BoltAt(k.webLeft + s.edge, k.yb + k.Hw - s.edge, D),
-                         Joined(BoltCallout(s.rows * s.columns, D, det.boltGrade), "EACH SIDE")));
-    l.callouts.push_back(PlaceCallout(
+        l.annotations.callouts.push_back(
+            PlaceCallout(canvas, room, BoltOutline(k.webLeft + s.edge, k.yb + k.Hw - s.edge, D),
+                         BoltCallout(s.rows * s.columns, D, det.boltGrade, {"EACH SIDE"})));
+    l.annotations.callouts.push_back(PlaceCallout(
         canvas, room, Rect::Spanning(0.5 * k.L, k.yc, k.splice, k.yc + k.Wf),
         {PlateMark(2, s.flangeCleat, k.Wf, flangePlateLength), "OUTER, ONE", "EACH FLANGE"}));
     if (s.flangeRows > 0)
-        l.callouts.push_back(PlaceCallout(
-            canvas, room, BoltAt(0.5 * k.L + s.flangeEdge, k.yc + s.flangeEdge, D),
-            Joined(BoltCallout(2 * s.flangeRows, D, det.boltGrade), "EACH FLANGE", "EACH SIDE")));
+        l.annotations.callouts.push_back(PlaceCallout(
+            canvas, room, BoltOutline(0.5 * k.L + s.flangeEdge, k.yc + s.flangeEdge, D),
+            BoltCallout(2 * s.flangeRows, D, det.boltGrade, {"EACH FLANGE", "EACH SIDE"})));
     if (s.flangeCleats >= 2) {
         const double top = 2.0 * s.flangeCleat + s.depth - s.flange;
-        l.callouts.push_back(
+        l.annotations.callouts.push_back(
             PlaceCallout(canvas, room,
                          Rect::Spanning(l.sectionX + det.beam.tw / 2.0 + det.beam.r1,
                                         top - s.flangeCleat, l.sectionX + s.flangeWidth / 2.0, top),
@@ -196,12 +177,8 @@ SpliceDrawingLayout LayOut(DrawingCanvas& canvas, const SpliceDetails& det, bool
     if (callouts) l.sectionTitle = PlaceTitle(canvas, room, "SECTION AT SPLICE", l.section);
 
     if (callouts) PlaceCallouts(canvas, room, det, l);
-    const std::string gasCut = GasCutEdgeNote({s.edge, s.flangeEdge}, s.boltDia);
-    l.notes = PlaceNotesBelow(
-        canvas, room,
-        gasCut.empty() ? std::vector<std::string>{} : std::vector<std::string>{gasCut},
-        kNoteColour);
-    l.warnings = PlaceNotesBelow(canvas, room, SpliceWarnings(det), kWarningColour);
+    PlaceNotesAndWarnings(canvas, room, GasCutEdgeNote({s.edge, s.flangeEdge}, s.boltDia),
+                          SpliceWarnings(det), l.annotations);
     return l;
 }
 
@@ -278,9 +255,7 @@ void DrawNew(DrawingCanvas& canvas, const SpliceDetails& det, const SpliceDrawin
     DrawFlangePlies(canvas, det, l.k, l.sectionX);
     DrawWebPlies(canvas, det, l.k, l.sectionX);
     DrawPlacedText(canvas, l.sectionTitle, kNoteColour);
-    for (const PlacedCallout& c : l.callouts) DrawCallout(canvas, c, kNoteColour);
-    DrawPlacedText(canvas, l.notes, kNoteColour);
-    DrawPlacedText(canvas, l.warnings, kWarningColour);
+    DrawAnnotations(canvas, l.annotations);
 }
 
 }  // namespace

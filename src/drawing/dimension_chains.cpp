@@ -242,6 +242,13 @@ Settling Settle(const ChainGeometry& g, const LayoutRoom& room, double& at, doub
 
 }  // namespace
 
+std::vector<ChainSpan> PitchSpans(double first, double pitch, int count) {
+    std::vector<ChainSpan> spans;
+    for (int i = 1; i <= count - 1; ++i)
+        spans.push_back({first + (i - 1) * pitch, first + i * pitch});
+    return spans;
+}
+
 std::vector<PlacedDimension> PlaceChain(DrawingCanvas& canvas, LayoutRoom& room, ChainSide side,
                                         double at, const std::vector<ChainSpan>& spans) {
     if (spans.empty()) return {};

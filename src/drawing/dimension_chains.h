@@ -27,6 +27,10 @@ struct ChainSpan {
     double to = 0;
 };
 
+// The pitches of a row of `count` bolts, the first at `first`, `pitch` apart: count - 1 spans,
+// none for fewer than two bolts.
+std::vector<ChainSpan> PitchSpans(double first, double pitch, int count);
+
 // A dimension as the layout placed it, ready to draw.
 struct PlacedDimension {
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // the dimension line

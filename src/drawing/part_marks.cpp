@@ -35,10 +35,13 @@ double HoleDiameterMm(double boltMm) {
     return boltMm + HoleClearance(boltMm / kMmPerCm) * kMmPerCm;
 }
 
-std::vector<std::string> BoltCallout(int count, double boltMm, std::string_view grade) {
+std::vector<std::string> BoltCallout(int count, double boltMm, std::string_view grade,
+                                     std::initializer_list<std::string_view> more) {
     std::string text = std::to_string(count) + "-M" + MarkLength(boltMm);
     if (!grade.empty()) text += " " + std::string(grade);
-    return {text, "(HOLE " + MarkLength(HoleDiameterMm(boltMm)) + ")"};
+    std::vector<std::string> lines = {text, "(HOLE " + MarkLength(HoleDiameterMm(boltMm)) + ")"};
+    for (const std::string_view line : more) lines.emplace_back(line);
+    return lines;
 }
 
 }  // namespace jw

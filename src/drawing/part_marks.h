@@ -24,7 +24,9 @@ std::vector<std::string> AngleMark(int count, double legMm, double otherLegMm, d
 // The hole a bolt is drilled for: 2 mm over the bolt up to 20 mm, 3 mm over larger bolts.
 double HoleDiameterMm(double boltMm);
 
-// "3-M20 A325-N" over "(HOLE 22)"; the grade is left out when none is chosen.
-std::vector<std::string> BoltCallout(int count, double boltMm, std::string_view grade);
+// "3-M20 A325-N" over "(HOLE 22)", then any further lines (where the bolts go); the grade is
+// left out when none is chosen.
+std::vector<std::string> BoltCallout(int count, double boltMm, std::string_view grade,
+                                     std::initializer_list<std::string_view> more = {});
 
 }  // namespace jw
