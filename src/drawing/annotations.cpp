@@ -206,8 +206,10 @@ Spot ChooseSpot(const LayoutRoom& room, const DrawingCanvas& canvas, double step
     };
     for (const Spot& shelf : shelves) consider(shelf);
     const double across = std::max(extent.Width(), extent.Height()) + reach;
-    const int steps = static_cast<int>(
-        std::clamp(std::ceil(across / step) + 2, 1.0, static_cast<double>(kCalloutSteps)));
+    const double wanted = std::ceil(across / step) + 2;
+    // A NaN or a step too fine for the drawing still gives a bounded search.
+    const int steps = wanted >= 1 && wanted <= kCalloutSteps ? static_cast<int>(wanted)
+                                                             : kCalloutSteps;
     std::optional<Spot> first;
     for (int k = 1; k <= steps; ++k) {
         // Nothing further out can be cheaper: its leader is at least this long.
