@@ -208,8 +208,8 @@ Spot ChooseSpot(const LayoutRoom& room, const DrawingCanvas& canvas, double step
     const double across = std::max(extent.Width(), extent.Height()) + reach;
     const double wanted = std::ceil(across / step) + 2;
     // A NaN or a step too fine for the drawing still gives a bounded search.
-    const int steps = wanted >= 1 && wanted <= kCalloutSteps ? static_cast<int>(wanted)
-                                                             : kCalloutSteps;
+    const int steps =
+        wanted >= 1 && wanted <= kCalloutSteps ? static_cast<int>(wanted) : kCalloutSteps;
     std::optional<Spot> first;
     for (int k = 1; k <= steps; ++k) {
         // Nothing further out can be cheaper: its leader is at least this long.

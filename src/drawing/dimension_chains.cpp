@@ -89,11 +89,6 @@ double Beyond(const ChainGeometry& g, const std::vector<Rect>& blocking, double 
     return at;
 }
 
-bool ClearOf(const Rect& box, const std::vector<Rect>& placed) {
-    return std::none_of(placed.begin(), placed.end(),
-                        [&](const Rect& r) { return r.Overlaps(box); });
-}
-
 struct LabelChoice {
     bool found = false;
     bool leader = false;
@@ -103,7 +98,7 @@ struct LabelChoice {
 // The nearest place where the label stands free, preferring one whose leader (if it needs
 // one) crosses no label or line.
 LabelChoice ChooseLevel(const ChainGeometry& g, const LayoutRoom& room, double at,
-                        const SpanLabel& label, double breadth, const std::vector<Rect>& own,
+                        const SpanLabel& label, double breadth, const Occupancy& own,
                         const Rect& line, int levels) {
     LabelChoice firstFree;
     // Neighbouring labels stay a quarter of a line apart, so "30" and "40" never read "3040".
@@ -112,12 +107,12 @@ LabelChoice ChooseLevel(const ChainGeometry& g, const LayoutRoom& room, double a
         for (const int lateral : kLateralSteps) {
             const Rect box = LabelRect(g, at, label, breadth, level, lateral);
             const Rect padded = box.Grown(pad);
-            if (box.Overlaps(line) || !ClearOf(padded, own) || !room.IsFree(padded)) continue;
+            if (box.Overlaps(line) || !own.IsFree(padded) || !room.IsFree(padded)) continue;
             const bool leader = NeedsLeader(level, lateral);
             double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
             const Rect path = LeaderLine(g, at, label, box, x1, y1, x2, y2);
             const bool leaderClear =
-                !leader || (room.LeaderClear(x1, y1, x2, y2) && ClearOf(path, own));
+                !leader || (room.LeaderClear(x1, y1, x2, y2) && own.IsFree(path));
             if (leaderClear) return {true, leader, box};
             if (!firstFree.found) firstFree = {true, leader, box};
         }
@@ -205,7 +200,8 @@ Settling TrySettle(const ChainGeometry& g, const LayoutRoom& room, double at, do
         return s;
     }
     const double breadth = Breadth(g, labels);
-    std::vector<Rect> own;
+    // The chain's own labels so far, looked up like the room's.
+    Occupancy own(room.labels.CellSize());
     for (const SpanLabel& label : labels) {
         s.choices.push_back(ChooseLevel(g, room, at, label, breadth, own, line, levels));
         if (!s.choices.back().found) {
@@ -218,7 +214,7 @@ Settling TrySettle(const ChainGeometry& g, const LayoutRoom& room, double at, do
             s.next = next != at ? next : at + g.sign * (breadth + g.clear);
             return s;
         }
-        own.push_back(s.choices.back().box);
+        own.Take(s.choices.back().box);
     }
     s.settled = true;
     return s;

@@ -52,6 +52,7 @@ class Occupancy {
     // The extent of everything taken; an empty rectangle at the origin before anything is.
     const Rect& Extent() const { return extent_; }
     bool Empty() const { return rects_.empty(); }
+    double CellSize() const { return cellSize_; }
 
   private:
     struct CellRange {
