@@ -11,6 +11,7 @@
 #include "drawing/fitted_drawing.h"
 #include "drawing/part_marks.h"
 #include "drawing/primitives.h"
+#include "drawing/section_primitives.h"
 
 namespace jw {
 namespace {
