@@ -3,11 +3,9 @@
 #include <string>
 #include <string_view>
 
-#include "data/grades.h"
-#include "data/numbers.h"
-#include "data/sections.h"
 #include "design/design_run.h"
 #include "design/further/prying.h"
+#include "design/verification_support.h"
 
 namespace jw {
 namespace {
@@ -15,48 +13,12 @@ namespace {
 constexpr std::string_view kH300 = "H-300X150X36.7(kg/m)";  // d 300, bf 150, tw 6.5, tf 9, r1 13
 constexpr std::string_view kH350 = "H-350X175X49.6(kg/m)";  // d 350, bf 175, tw 7, tf 11, r1 14
 
-// Records outcomes for one worked example, as the classic examples do.
-class Recorder {
-  public:
-    Recorder(std::vector<VerificationOutcome>& out, std::string_view example)
-        : out_(out), example_(example) {}
-
-    void Text(std::string_view check, std::string_view expected, std::string computed) {
-        out_.push_back(
-            {example_, std::string(check), std::string(expected), computed, expected == computed});
-    }
-    // A number worked out by hand to the decimals written in `expected`.
-    void Number(std::string_view check, std::string_view expected, double computed) {
-        const std::size_t point = expected.find('.');
-        const int decimals =
-            point == std::string_view::npos ? 0 : static_cast<int>(expected.size() - point - 1);
-        Text(check, expected, FormatFixed(computed, decimals));
-    }
-
-  private:
-    std::vector<VerificationOutcome>& out_;
-    std::string example_;
-};
-
-int PositionOf(std::string_view name) {
-    for (std::size_t i = 0; i < kBoltGradeNames.size(); ++i)
-        if (kBoltGradeNames[i] == name) return static_cast<int>(i);
-    return -1;
-}
+using verification::Recorder;
 
 // A moment connection with 20 mm bolts on a beam of SS400 steel; grid values in row order.
 ConnectionInput MomentInput(ConnectionType type, const std::vector<std::string>& values,
                             std::string_view beam, std::string_view boltGrade = "A325-X") {
-    ConnectionInput input;
-    input.type = type;
-    input.grid = BuildInputGrid(type);
-    for (std::size_t i = 0; i < values.size(); ++i)
-        input.grid.At(static_cast<int>(i) + 1, kValueColumn) = values[i];
-    input.choices.beamSection = FindBeamPosition(beam).value_or(-1);
-    input.choices.boltGrade = PositionOf(boltGrade);
-    input.choices.boltDiameter = 3;  // 20 mm.
-    input.choices.memberGrade = kGradeSS400;
-    return input;
+    return verification::WorkedInput(type, values, beam, boltGrade);
 }
 
 struct Expected {

@@ -19,10 +19,6 @@ namespace {
 constexpr double kBearingFactor = 1.2;
 constexpr double kBendingYield = 0.60;
 
-std::string Count(int n) {
-    return std::to_string(n);
-}
-
 // Spacing of neighbouring flange bolts along the beam: C2 in straight lines; with staggered
 // lines the diagonal to the next row, or 2 C2 along a line where that is closer.
 double FlangePitchCm(const DesignState& s) {
@@ -66,9 +62,9 @@ void AddSlip(const ShearContext& c, const SpliceFlange& f, FurtherChecks& out) {
     const CheckRow flange =
         MakeCheck({"Slip resistance", "AISC-ASD89 Table J3.2", f.forceKg / f.bolts, capacity, "kg",
                    "(Ff / n) / (Fv,sc Ab Nfc)",
-                   "(" + Num(f.forceKg) + " / " + Count(f.bolts) + ") / (" +
+                   "(" + Num(f.forceKg) + " / " + std::to_string(f.bolts) + ") / (" +
                        Num(SlipCriticalAllowable(s.boltGrade)) + " x " + Num(BoltArea(s)) + " x " +
-                       Count(s.flangeCleats) + ")"},
+                       std::to_string(s.flangeCleats) + ")"},
                   "flange bolts");
     out.checks.push_back(Governing({web.checks.front(), flange}));
     out.derived.insert(out.derived.end(), web.derived.begin(), web.derived.end());
@@ -77,11 +73,11 @@ void AddSlip(const ShearContext& c, const SpliceFlange& f, FurtherChecks& out) {
 void AddFlangeBoltShear(const DesignState& s, const SpliceFlange& f, FurtherChecks& out) {
     // With inner plates each bolt has two shear planes, each carrying its plate's share.
     const double perPlane = std::max(f.outerForceKg, f.innerForceKg) / f.bolts;
-    out.checks.push_back(
-        MakeCheck({"Flange bolt shear", "AISC-ASD89 Table J3.2", perPlane, s.Fv * BoltArea(s), "kg",
-                   "max(Fo, Fi) / n / (Fv Ab)",
-                   "max(" + Num(f.outerForceKg) + ", " + Num(f.innerForceKg) + ") / " +
-                       Count(f.bolts) + " / (" + Num(s.Fv) + " x " + Num(BoltArea(s)) + ")"}));
+    out.checks.push_back(MakeCheck({"Flange bolt shear", "AISC-ASD89 Table J3.2", perPlane,
+                                    s.Fv * BoltArea(s), "kg", "max(Fo, Fi) / n / (Fv Ab)",
+                                    "max(" + Num(f.outerForceKg) + ", " + Num(f.innerForceKg) +
+                                        ") / " + std::to_string(f.bolts) + " / (" + Num(s.Fv) +
+                                        " x " + Num(BoltArea(s)) + ")"}));
 }
 
 void AddFlangeBoltBearing(const DesignState& s, const SpliceFlange& f, FurtherChecks& out) {
@@ -124,11 +120,12 @@ void AddWebPlateFlexure(const DesignState& s, const ReportValues& rv, FurtherChe
     const double lp = CleatLength(s);
     const double moment = s.shearKg * rv.Eccentricity;
     const double modulus = s.cleats * s.cleatThicknessCm * lp * lp / 6;
-    out.checks.push_back(MakeCheck(
-        {"Web plate flexure", "Practice, 0.60 Fy", moment, kBendingYield * s.FyCleat * modulus,
-         "kg-cm", "V ex / (0.60 Fy Ncl tc Lp^2 / 6)",
-         Num(s.shearKg) + " x " + Num(rv.Eccentricity) + " / (0.60 x " + Num(s.FyCleat) + " x " +
-             Count(s.cleats) + " x " + Num(s.cleatThicknessCm) + " x " + Num(lp) + "^2 / 6)"}));
+    out.checks.push_back(
+        MakeCheck({"Web plate flexure", "Practice, 0.60 Fy", moment,
+                   kBendingYield * s.FyCleat * modulus, "kg-cm", "V ex / (0.60 Fy Ncl tc Lp^2 / 6)",
+                   Num(s.shearKg) + " x " + Num(rv.Eccentricity) + " / (0.60 x " + Num(s.FyCleat) +
+                       " x " + std::to_string(s.cleats) + " x " + Num(s.cleatThicknessCm) + " x " +
+                       Num(lp) + "^2 / 6)"}));
 }
 
 void AddDerived(const SpliceFlange& f, FurtherChecks& out) {
