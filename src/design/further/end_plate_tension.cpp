@@ -94,7 +94,8 @@ void ExtendedMethod(const DesignState& s, const ReportValues& rv, const EndPlate
     out.derived.push_back(
         {"Ca", e.ca, "", "of the end-plate method for " + s.boltGrade + " bolts and 36 ksi plate"});
     out.derived.push_back({"Cb", e.cb, "", "sqrt(bf / bs), the plate as wide as the flange"});
-    out.derived.push_back({"Af/Aw", e.flangeArea / e.webArea, "", "bf tf / ((d - 2 tf) tw)"});
+    if (e.webArea > 0)
+        out.derived.push_back({"Af/Aw", e.flangeArea / e.webArea, "", "bf tf / ((d - 2 tf) tw)"});
     out.derived.push_back({"alpha_m", m.alphaM, "", "Ca Cb (Af / Aw)^(1/3) (pe / db)^(1/4)"});
     out.derived.push_back({"Me", m.moment, "kg-cm", "alpha_m Ff pe / 4"});
     out.derived.push_back(
