@@ -58,7 +58,7 @@ void AddBoltClearance(const DesignState& s, const EndPlateLayout& l, const EndPl
                        Num(s.BoltDia) + " / 2 + " + Num(washerCm) + " / 2 + " + Num(w.flangeCm) +
                            " = " + Num(needed) + " <= " + Num(row.pCm)},
                       row.beyond ? "bolt row beyond the flange" : "bolt row inside the flange"));
-    out.checks.push_back(Governing(rows));
+    if (!rows.empty()) out.checks.push_back(Governing(rows));
 }
 
 void AddGaugeWithinFlange(const DesignState& s, const EndPlateLayout& l, FurtherChecks& out) {
