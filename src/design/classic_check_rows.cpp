@@ -126,14 +126,14 @@ Figures EndPlateTensileStress(const DesignState& s, const ReportValues& rv, cons
 
 Figures FlangeBoltShear(const DesignState& s, const ReportValues& rv, const TextGrid&) {
     return {rv.FlangeBoltShear.demand, rv.FlangeBoltShear.capacity, "kg",
-            "(Ff / (2 Nfr)) / (Fv Ab Nfc), with Ff = M / d",
+            "(H / (2 Nfr)) / (Fv Ab Nfc), with H = M / d",
             "(" + N(rv.FlangeForce) + " / (2 x " + Count(s.flangeRows) + ")) / (" + N(s.Fv) +
                 " x " + N(BoltArea(s)) + " x " + Count(s.flangeCleats) + ")"};
 }
 
 Figures BeamFlangeBearing(const DesignState& s, const ReportValues& rv, const TextGrid&) {
     if (s.SlipCritical) return SlipCriticalBearing();
-    return Bearing(rv.FlangeBearing, "Pf / (db tf 1.2 Fu), with Pf = Ff / (2 Nfr)", s.BoltDia,
+    return Bearing(rv.FlangeBearing, "Pf / (db tf 1.2 Fu), with Pf = H / (2 Nfr)", s.BoltDia,
                    s.flangeCm, s.FuMember);
 }
 
@@ -146,7 +146,7 @@ Figures FlangeCleatBearing(const DesignState& s, const ReportValues& rv, const T
 }
 
 Figures Tension(const DesignState& s, double force, const TensionAreas& a, double capacity) {
-    return {force, capacity, "kg", "Ff / min(0.5 Fu Ae, 0.6 Fy Ag), with Ff = M / d, Ae = U An",
+    return {force, capacity, "kg", "H / min(0.5 Fu Ae, 0.6 Fy Ag), with H = M / d, Ae = U An",
             N(force) + " / min(0.5 x " + N(s.FuCleat) + " x " + N(a.effective) + ", 0.6 x " +
                 N(s.FyCleat) + " x " + N(a.gross) + ")"};
 }

@@ -1,8 +1,5 @@
 // The derived geometry and intermediate values of a detailed calculation: each one as the design
 // run recorded it, with the rule that gives it.
-#include <cmath>
-
-#include "data/bolt_distances.h"
 #include "data/numbers.h"
 #include "design/checks.h"
 #include "results/calculation_model.h"
@@ -28,7 +25,7 @@ CalcBlock WebBoltGroup(const DesignResult& r) {
     const ReportValues& rv = r.values;
     CalcBlock block{"Web bolt group (elastic method, load at the support face)", {}};
     auto& v = block.values;
-    v.push_back({"n", N(rv.BoltCount), "", "bolts", "Nr Nc"});
+    v.push_back({"nw", N(rv.BoltCount), "", "web bolts", "Nr Nc"});
     v.push_back({"ex", N(rv.Eccentricity), "cm", "eccentricity", "a + b + 0.5 (Nc - 1) c"});
     v.push_back({"Mg", N(rv.GroupMoment), "kg-cm", "moment on the group", "V ex"});
     v.push_back({"J", N(rv.BoltGroupPolar), "cm2", "polar moment of the bolt positions",
@@ -36,7 +33,7 @@ CalcBlock WebBoltGroup(const DesignResult& r) {
     v.push_back({"xmax", N(rv.BoltOffsetX), "cm", "farthest bolt from the centroid, across", ""});
     v.push_back({"ymax", N(rv.BoltOffsetY), "cm", "farthest bolt from the centroid, up", ""});
     v.push_back({"Rv", N(rv.BoltForceVertical), "kg", "vertical force on that bolt",
-                 "V / n + Mg xmax / J"});
+                 "V / nw + Mg xmax / J"});
     v.push_back(
         {"Rh", N(rv.BoltForceHorizontal), "kg", "horizontal force on that bolt", "Mg ymax / J"});
     v.push_back(
@@ -81,12 +78,6 @@ CalcBlock EndPlate(const DesignResult& r) {
                  "M / Sz"});
     v.push_back({"Ft", N(rv.AllowableTensileStress), "ksc", "allowable bolt tension as shown",
                  "min(Ft0, sqrt(Ft0^2 - k fv^2))"});
-    v.push_back(
-        {"g",
-         N(EndPlateGaugeMm(s.flangeWidthCm * 10, static_cast<int>(std::lround(s.BoltDia * 10))) /
-           10),
-         "cm", "gauge of the bolt lines (drawing)",
-         "plate as wide as the flange, gas-cut edge distance to each edge"});
     v.push_back({"Lnv", N(rv.SupportNetLength), "cm", "net length along a bolt line",
                  "(Nr - 1) c + 2 b - Nr Hole"});
     v.push_back({"", r.summary.At(1, 1), "", r.summary.At(1, 0), "as ordered, mm"});
@@ -113,9 +104,9 @@ CalcBlock FlangeSplice(const DesignResult& r) {
     const ReportValues& rv = r.values;
     CalcBlock block{"Flange splice", {}};
     auto& v = block.values;
-    v.push_back({"Ff", N(rv.FlangeForce), "kg", "flange force", "M / d"});
+    v.push_back({"H", N(rv.FlangeForce), "kg", "flange force of the classic rows", "M / d"});
     v.push_back(
-        {"Pf", N(rv.FlangeBoltForceValue), "kg", "force on one flange bolt", "Ff / (2 Nfr)"});
+        {"Pf", N(rv.FlangeBoltForceValue), "kg", "force on one flange bolt", "H / (2 Nfr)"});
     v.push_back({"U", N(rv.ShearLag), "", "shear lag factor",
                  "0.75 below three bolt rows, else 0.85 when 2/3 d > bf, else 0.90"});
     const bool staggered = s.c1Cm > 0;

@@ -153,10 +153,17 @@ std::string Verdict(const CalculationModel& m) {
     return html;
 }
 
-std::string NotChecked() {
+std::string NotChecked(const std::vector<NotCheckedItem>& items) {
     std::string html = "<h2>5. " + std::string(kNotCheckedHeading) + "</h2>\n<ul>";
-    for (const NotCheckedItem& item : NotCheckedItems())
-        html += "<li><b>" + HtmlEscape(item.title) + "</b> " + HtmlEscape(item.text) + "</li>";
+    std::string_view group;
+    for (const NotCheckedItem& item : items) {
+        if (item.group != group) {
+            group = item.group;
+            html += "</ul>\n<p>" + HtmlEscape(group) + "</p>\n<ul>";
+        }
+        html += "<li>" + (item.title.empty() ? "" : "<b>" + HtmlEscape(item.title) + "</b> ") +
+                HtmlEscape(item.text) + "</li>";
+    }
     return html + "</ul>\n";
 }
 
@@ -265,7 +272,7 @@ std::string CalculationHtmlSection(const CalculationModel& m) {
     html += "<h2>2. " + std::string(kDerivedHeading) + "</h2>\n" + Blocks("2", m.derived);
     html += "<h2>3. " + std::string(kChecksHeading) + "</h2>\n" + Checks(m.checks);
     html += Verdict(m);
-    html += NotChecked();
+    html += NotChecked(m.notChecked);
     return html + "</section>\n";
 }
 

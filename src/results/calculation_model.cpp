@@ -44,6 +44,7 @@ CalculationModel BuildCalculation(const CalculationSource& source, const Connect
     model.verdictLine = ConnectionVerdictLine(model.accepted, result.governingMode);
     for (const FurtherWarning& warning : result.further.warnings)
         model.warnings.push_back(warning.text);
+    model.notChecked = NotCheckedFor(input.type);
     return model;
 }
 

@@ -41,7 +41,8 @@ struct CalculationSource {
 };
 
 struct NotCheckedItem {
-    std::string_view title;  // "The support"
+    std::string_view group;  // empty for every connection, else the types it is for
+    std::string_view title;  // "The support."; may be empty
     std::string_view text;
 };
 
@@ -60,6 +61,7 @@ struct CalculationModel {
     bool accepted = false;
     std::string verdictLine;  // "Connection: Accept" or "Connection: REDESIGNED (governing: ...)"
     std::vector<std::string> warnings;
+    std::vector<NotCheckedItem> notChecked;  // what the program does not check for the type
 };
 
 // The calculation of a finished run (accepted or not) of `input`. A run that stopped has no
@@ -73,8 +75,9 @@ std::vector<CalcBlock> InputBlocks(const ConnectionInput& input, const DesignRes
 std::vector<CalcBlock> DerivedBlocks(ConnectionType type, const DesignResult& result);
 
 // What the program does not check, as the user manual's chapter "What is checked and what is
-// not" lists it.
+// not" lists it, and the items that concern a type.
 std::span<const NotCheckedItem> NotCheckedItems();
+std::vector<NotCheckedItem> NotCheckedFor(ConnectionType type);
 
 // The headings of the calculation's parts, shared by every rendering.
 inline constexpr const char* kCalculationTitle = "Detailed calculation";

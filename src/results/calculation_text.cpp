@@ -110,11 +110,18 @@ void Verdict(Lines& out, const CalculationModel& m) {
     out.Blank();
 }
 
-void NotChecked(Lines& out) {
+void NotChecked(Lines& out, const std::vector<NotCheckedItem>& items) {
     out.Heading("5. " + std::string(kNotCheckedHeading));
-    for (const NotCheckedItem& item : NotCheckedItems())
-        out.Body(std::string(kIndent) + "- " + std::string(item.title) + " " +
+    std::string_view group;
+    for (const NotCheckedItem& item : items) {
+        if (item.group != group) {
+            group = item.group;
+            out.Body(std::string(kIndent) + std::string(group));
+        }
+        out.Body(std::string(kIndent) + "- " +
+                 (item.title.empty() ? "" : std::string(item.title) + " ") +
                  std::string(item.text));
+    }
 }
 
 std::string HeaderPair(const std::string& label, const std::string& value) {
@@ -154,7 +161,7 @@ std::vector<CalcTextLine> CalculationLines(const CalculationModel& m) {
     out.Heading("3. " + std::string(kChecksHeading));
     Checks(out, m.checks);
     Verdict(out, m);
-    NotChecked(out);
+    NotChecked(out, m.notChecked);
     std::vector<CalcTextLine> rest = out.Take();
     lines.insert(lines.end(), std::make_move_iterator(rest.begin()),
                  std::make_move_iterator(rest.end()));
