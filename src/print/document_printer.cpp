@@ -162,11 +162,8 @@ QString PrintDocumentOnDevice(QPagedPaintDevice& device, const std::vector<Docum
     return {};
 }
 
-QString PrintDocumentToPdf(const QString& path, const QString& title,
-                           const std::vector<DocumentPart>& parts, bool numberPages,
-                           const QPageLayout& layout) {
-    // Made in memory first and handed to the safe writer whole: a failure leaves any earlier
-    // file as it was.
+QString WritePdf(const QString& path, const QString& title, const QPageLayout& layout,
+                 const std::function<QString(QPagedPaintDevice& device)>& print) {
     QBuffer document;
     document.open(QIODevice::WriteOnly);
     QString problem;
@@ -175,7 +172,7 @@ QString PrintDocumentToPdf(const QString& path, const QString& title,
         writer.setPageLayout(layout);
         writer.setCreator(QStringLiteral("JointWright"));
         writer.setTitle(title);
-        problem = PrintDocumentOnDevice(writer, parts, numberPages);
+        problem = print(writer);
     }
     if (!problem.isEmpty()) return problem;
     const QByteArray& bytes = document.data();
@@ -185,6 +182,14 @@ QString PrintDocumentToPdf(const QString& path, const QString& title,
     if (!reason.empty())
         return QStringLiteral("Cannot write \"%1\": %2.").arg(path, QString::fromLocal8Bit(reason));
     return {};
+}
+
+QString PrintDocumentToPdf(const QString& path, const QString& title,
+                           const std::vector<DocumentPart>& parts, bool numberPages,
+                           const QPageLayout& layout) {
+    return WritePdf(path, title, layout, [&](QPagedPaintDevice& device) {
+        return PrintDocumentOnDevice(device, parts, numberPages);
+    });
 }
 
 }  // namespace jw::print

@@ -41,6 +41,12 @@ std::vector<int> CountPages(const QPagedPaintDevice& device,
 QString PrintDocumentOnDevice(QPagedPaintDevice& device, const std::vector<DocumentPart>& parts,
                               bool numberPages, const std::function<void()>& abortJob = {});
 
+// Makes a PDF document in memory with `print` and writes it to `path` whole or not at all,
+// through the safe output writer: a document that fails leaves any earlier file as it was.
+// Returns the empty text on success, else why.
+QString WritePdf(const QString& path, const QString& title, const QPageLayout& layout,
+                 const std::function<QString(QPagedPaintDevice& device)>& print);
+
 // The document as a PDF file, whole or not at all, through the safe output writer.
 QString PrintDocumentToPdf(const QString& path, const QString& title,
                            const std::vector<DocumentPart>& parts, bool numberPages,

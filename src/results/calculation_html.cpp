@@ -187,7 +187,8 @@ std::string HtmlEscape(std::string_view text) {
                 out += "&quot;";
                 break;
             default:
-                out += c;
+                // XML has no place for control characters; a text holding one shows a space.
+                out += static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' ? ' ' : c;
         }
     }
     return out;

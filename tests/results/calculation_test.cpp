@@ -447,6 +447,10 @@ TEST(CalculationHtml, SymbolsFormulasAndEscaping) {
     for (const Case& c : formulas) EXPECT_EQ(FormulaHtml(c.in), c.out) << c.in;
     EXPECT_EQ(UnitHtml("cm2"), "cm<sup>2</sup>");
     EXPECT_EQ(HtmlEscape("<\"&>"), "&lt;&quot;&amp;&gt;");
+    EXPECT_EQ(HtmlEscape("a\x01"
+                         "b\tc"),
+              "a b\tc")
+        << "no control character in XML";
 }
 
 TEST(CalculationHtml, ProjectTextsAreEscapedAndNothingComesFromOutside) {
