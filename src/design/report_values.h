@@ -2,6 +2,7 @@
 // fresh set, so an entry that the run does not compute prints 0, never another run's number.
 #pragma once
 
+#include <cmath>
 #include <string>
 
 namespace jw {
@@ -95,6 +96,25 @@ struct ReportValues {
     DemandCapacity FlangeCleatBearing;  // the same against db tfc 1.2 FuCleat of one cleat, kg
     TensionAreas BeamFlangeAreas;
     TensionAreas FlangeCleatAreas;
+
+    // Whether every figure the detailed calculation prints beside the report's own values is a
+    // finite number (the report's values are checked where it is printed).
+    bool FiguresFinite() const {
+        const double figures[] = {
+            GroupMoment, BoltGroupPolar, BoltOffsetX, BoltOffsetY, BoltForceVertical,
+            BoltForceHorizontal, BoltShear.demand, BoltShear.capacity, WebBearing.demand,
+            WebBearing.capacity, CleatBearing.demand, CleatBearing.capacity,
+            SupportBearing.demand, SupportBearing.capacity, BoltGroupModulus, ShearLag,
+            FlangeBoltShear.demand, FlangeBoltShear.capacity, FlangeBearing.demand,
+            FlangeBearing.capacity, FlangeCleatBearing.demand, FlangeCleatBearing.capacity,
+            BeamFlangeAreas.netStraight, BeamFlangeAreas.netZigzag, BeamFlangeAreas.net,
+            BeamFlangeAreas.effective, BeamFlangeAreas.gross, FlangeCleatAreas.netStraight,
+            FlangeCleatAreas.netZigzag, FlangeCleatAreas.net, FlangeCleatAreas.effective,
+            FlangeCleatAreas.gross};
+        for (const double figure : figures)
+            if (!std::isfinite(figure)) return false;
+        return true;
+    }
 };
 
 }  // namespace jw
