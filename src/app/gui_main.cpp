@@ -68,6 +68,7 @@ int TakeScreenshots(const QString& folderPath) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("JointWright"));
     QApplication::setApplicationName(QStringLiteral("JointWright"));
     QApplication::setApplicationVersion(QStringLiteral("1.13"));
 

@@ -109,6 +109,9 @@ void ProjectCommandsTest::init() {
     dialogs_ = new ScriptedDialogs;
     form_ = new InputForm(*messages_);
     form_->SetFileDialogs(*dialogs_);
+    // These tests change the input and open another file on purpose.
+    form_->SetUnsavedPrompt(
+        [](QWidget*, const QString&) { return jw::ui::UnsavedChoice::Discard; });
     form_->show();
 }
 

@@ -1,0 +1,77 @@
+#include "ui/result_tables.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <algorithm>
+
+namespace jw::ui {
+namespace {
+
+QString CellText(const QTableWidget& table, int row, int column) {
+    const QTableWidgetItem* item = table.item(row, column);
+    return item ? item->text() : QString();
+}
+
+}  // namespace
+
+void MakeCopyable(QTableWidget& table) {
+    table.setSelectionMode(QAbstractItemView::ExtendedSelection);
+    table.setSelectionBehavior(QAbstractItemView::SelectItems);
+    table.setFocusPolicy(Qt::StrongFocus);
+    auto* copy = new QAction(QStringLiteral("&Copy"), &table);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    QObject::connect(copy, &QAction::triggered, &table,
+                     [&table] { QApplication::clipboard()->setText(TableText(table)); });
+    table.addAction(copy);
+    table.setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+QString TableText(const QTableWidget& table) {
+    const QList<QTableWidgetSelectionRange> ranges = table.selectedRanges();
+    int top = 0;
+    int bottom = table.rowCount() - 1;
+    int left = 0;
+    int right = table.columnCount() - 1;
+    if (!ranges.isEmpty()) {
+        top = bottom = ranges.first().topRow();
+        left = right = ranges.first().leftColumn();
+        for (const auto& range : ranges) {
+            top = std::min(top, range.topRow());
+            bottom = std::max(bottom, range.bottomRow());
+            left = std::min(left, range.leftColumn());
+            right = std::max(right, range.rightColumn());
+        }
+    }
+    QStringList lines;
+    for (int r = top; r <= bottom; ++r) {
+        QStringList cells;
+        for (int c = left; c <= right; ++c) {
+            const QTableWidgetItem* item = table.item(r, c);
+            const bool shown = ranges.isEmpty() || (item && item->isSelected());
+            cells << (shown ? CellText(table, r, c) : QString());
+        }
+        lines << cells.join(QLatin1Char('\t'));
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+void FitColumnsToContents(QTableWidget& table, const std::vector<int>& minimumPixels) {
+    for (int c = 0; c < table.columnCount(); ++c) {
+        table.resizeColumnToContents(c);
+        if (c < static_cast<int>(minimumPixels.size()))
+            table.setColumnWidth(c, std::max(table.columnWidth(c), minimumPixels[c]));
+    }
+}
+
+int FullWidth(const QTableWidget& table) {
+    int width = 2 * table.frameWidth() + table.verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < table.columnCount(); ++c) width += table.columnWidth(c);
+    return width;
+}
+
+}  // namespace jw::ui
