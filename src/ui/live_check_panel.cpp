@@ -56,6 +56,7 @@ LiveCheckPanel::LiveCheckPanel(InputSource source, QWidget* parent)
 
     delay_ = new QTimer(this);
     delay_->setSingleShot(true);
+    delay_->setTimerType(Qt::PreciseTimer);
     delay_->setInterval(kDelayMs);
     connect(delay_, &QTimer::timeout, this, &LiveCheckPanel::CheckNow);
     worker_.setMaxThreadCount(1);
@@ -149,6 +150,10 @@ void LiveCheckPanel::ShowResult(const DesignResult& result) {
 
 void LiveCheckPanel::ShowGateFailure(const ConnectionInput& input, const DesignResult& result) {
     table_->setRowCount(0);
+    if (CheckInputGate(input.grid) == GateResult::TooManyCleats) {
+        SetHeadline(FromCoreText(result.message), kLightGrey, kColourBlack);
+        return;
+    }
     const auto reasons = IncompleteRowReasons(input.grid);
     for (const auto& [row, reason] : reasons) {
         const int at = table_->rowCount();
@@ -158,8 +163,7 @@ void LiveCheckPanel::ShowGateFailure(const ConnectionInput& input, const DesignR
         SetCellText(*table_, at, 2, QString());
     }
     FitColumnsToContents(*table_, {});
-    const QString first = FromCoreText(result.message);
-    SetHeadline(reasons.empty() ? first
+    SetHeadline(reasons.empty() ? FromCoreText(result.message)
                                 : QStringLiteral("Input not complete: %1 %2 missing")
                                       .arg(reasons.size())
                                       .arg(reasons.size() == 1 ? QStringLiteral("row")

@@ -26,7 +26,7 @@ class LiveCheckPanel : public QGroupBox {
     explicit LiveCheckPanel(InputSource source, QWidget* parent = nullptr);
     ~LiveCheckPanel() override;
 
-    static constexpr int kDelayMs = 30;
+    static constexpr int kDelayMs = 20;
     static constexpr qint64 kOnTheSpotNs = 1'000'000;
 
     // The input changed: a check follows when no change has come for kDelayMs.

@@ -18,26 +18,11 @@ using jw::ConnectionInput;
 using jw::ConnectionType;
 using jw::ui::InputForm;
 using jw::ui::testing::RecordingSink;
+using jw::ui::testing::ScriptedDialogs;
 
 Q_DECLARE_METATYPE(jw::ConnectionType)
 
 namespace {
-
-// Answers each dialog with the name it was given; the empty name is a cancel.
-class ScriptedDialogs : public jw::ui::FileDialogs {
-  public:
-    QString SaveFileName(QWidget*) override {
-        ++asked;
-        return saveName;
-    }
-    QString OpenFileName(QWidget*) override {
-        ++asked;
-        return openName;
-    }
-    QString saveName;
-    QString openName;
-    int asked = 0;
-};
 
 QByteArray FileBytes(const QString& path) {
     QFile file(path);

@@ -8,6 +8,7 @@
 
 #include "data/sections.h"
 #include "ui/choice_panel.h"
+#include "ui/file_dialogs.h"
 #include "ui/input_form.h"
 #include "ui/input_grid.h"
 #include "ui/message_sink.h"
@@ -25,6 +26,22 @@ class RecordingSink : public MessageSink {
         shown.push_back({text, title});
     }
     std::vector<ShownMessage> shown;
+};
+
+// Answers each file dialog with the name it was given; the empty name is a cancel.
+class ScriptedDialogs : public FileDialogs {
+  public:
+    QString SaveFileName(QWidget*) override {
+        ++asked;
+        return saveName;
+    }
+    QString OpenFileName(QWidget*) override {
+        ++asked;
+        return openName;
+    }
+    QString saveName;
+    QString openName;
+    int asked = 0;
 };
 
 inline void FillValues(InputForm& form, const QStringList& values) {
