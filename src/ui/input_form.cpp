@@ -136,8 +136,8 @@ QWidget* InputForm::BuildContent() {
     left->setObjectName(QStringLiteral("LeftSplitter"));
     left->addWidget(panels_);
     left->addWidget(liveCheck_);
-    left->setStretchFactor(0, 3);
-    left->setStretchFactor(1, 2);
+    left->setStretchFactor(0, 5);
+    left->setStretchFactor(1, 4);
     left->setChildrenCollapsible(false);
 
     auto* right = new QWidget(content);

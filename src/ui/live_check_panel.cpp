@@ -47,7 +47,8 @@ LiveCheckPanel::LiveCheckPanel(InputSource source, QWidget* parent)
     MakeCopyable(*table_);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 4);
     table_->horizontalHeader()->setStretchLastSection(true);
-    table_->setMinimumHeight(3 * (table_->fontMetrics().height() + 4));
+    // Five checks show without scrolling; a splice's longer list scrolls.
+    table_->setMinimumHeight(5 * (table_->fontMetrics().height() + 4) + 2 * table_->frameWidth());
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
