@@ -22,6 +22,7 @@ struct DesignState {
     double edgeCm = 0;               // b
     double pitchCm = 0;              // c, the same in both directions
     double cleatThicknessCm = 0;     // tc
+    double angleLegCm = 0;           // A, leg length of the angle cleats
 
     // Bolts.
     double BoltDia = 0;          // db, cm

@@ -37,13 +37,13 @@ double SectionCm(std::string_view row, int field) {
     return static_cast<double>(SectionField(row, field) / 10.0f);
 }
 
-void ReadBeam(DesignState& s, const ConnectionChoices& choices, bool withFlangeDetail) {
+void ReadBeam(DesignState& s, const ConnectionChoices& choices) {
     const std::string_view row = BeamRowAt(choices.beamSection);
     s.depthCm = SectionCm(row, kDepth);
-    if (withFlangeDetail) s.flangeWidthCm = SectionCm(row, kFlangeWidth);
+    s.flangeWidthCm = SectionCm(row, kFlangeWidth);
     s.webCm = SectionCm(row, kWebThickness);
     s.flangeCm = SectionCm(row, kFlangeThickness);
-    if (withFlangeDetail) s.rootRadiusCm = SectionCm(row, kRootRadius);
+    s.rootRadiusCm = SectionCm(row, kRootRadius);
 }
 
 void ReadBoltAndGrades(DesignState& s, const ConnectionChoices& choices) {
@@ -72,7 +72,7 @@ void ReadWsp(DesignState& s, const GridReader& g, const ConnectionChoices& choic
     s.setBackCm = g.LengthCm(6);
     s.edgeCm = g.LengthCm(7);
     s.pitchCm = g.LengthCm(8);
-    ReadBeam(s, choices, false);
+    ReadBeam(s, choices);
     ReadBoltAndGrades(s, choices);
     s.weldGrade = "E" + Trimmed(g.Text(9)) + "xx";
     s.weldSizeCm = static_cast<float>(g.Number(10)) / 10.0f;
@@ -89,8 +89,9 @@ void ReadAclt(DesignState& s, const GridReader& g, const ConnectionChoices& choi
     s.setBackCm = g.LengthCm(6);
     s.edgeCm = g.LengthCm(7);
     s.pitchCm = g.LengthCm(8);
-    ReadBeam(s, choices, false);
+    ReadBeam(s, choices);
     s.cleatThicknessCm = SectionCm(AngleRowAt(choices.angleSection), kAngleThicknessField);
+    s.angleLegCm = SectionCm(AngleRowAt(choices.angleSection), kAngleLegField);
     ReadBoltAndGrades(s, choices);
 }
 
@@ -111,7 +112,7 @@ void ReadBmep(DesignState& s, const GridReader& g, const ConnectionChoices& choi
             "-32768 and 32767.");
     s.supportBolts = *supportBolts;
     s.supportCleats = 2;
-    ReadBeam(s, choices, false);
+    ReadBeam(s, choices);
     ReadBoltAndGrades(s, choices);
 }
 
@@ -132,7 +133,7 @@ void ReadBspl(DesignState& s, const GridReader& g, const ConnectionChoices& choi
     s.c1Cm = g.LengthCm(14);
     s.c2Cm = g.LengthCm(15);
     s.c3Cm = g.LengthCm(16);
-    ReadBeam(s, choices, true);
+    ReadBeam(s, choices);
     ReadBoltAndGrades(s, choices);
 }
 

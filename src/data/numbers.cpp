@@ -222,6 +222,14 @@ std::string FormatFixed(double value, int decimals) {
     return text;
 }
 
+std::string FormatTrimmed(double value, int decimals) {
+    std::string text = FormatFixed(value, decimals);
+    if (!std::isfinite(value) || text.find('.') == std::string::npos) return text;
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.') text.pop_back();
+    return text == "-0" ? "0" : text;
+}
+
 std::string FormatWhole(double value) {
     if (!std::isfinite(value)) return NonFiniteText(value);
     const DecimalText d = RoundDecimal(value, 0);

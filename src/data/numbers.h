@@ -26,6 +26,9 @@ std::optional<std::int16_t> RoundCount(double value);
 
 // Fixed "0.00" and "0.0", halves away from zero.
 std::string FormatFixed(double value, int decimals);
+// At most `decimals` decimals, halves away from zero, trailing zeros and a bare point dropped
+// ("3.1416", "0.65", "1170"): numbers written into formulas and data files.
+std::string FormatTrimmed(double value, int decimals);
 // "#": whole number without leading zeros; 0 gives the empty text.
 std::string FormatWhole(double value);
 // "#.##": at most two decimals, point always written ("12.", ".5", "3.14").

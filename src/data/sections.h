@@ -35,6 +35,7 @@ enum SectionFieldIndex {
     kFlangeThickness = 6,
     kRootRadius = 7
 };
+inline constexpr int kAngleLegField = 3;  // A
 inline constexpr int kAngleThicknessField = 5;
 
 // The row at a 0-based list position; the empty text when there is none (no choice made).

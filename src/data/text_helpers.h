@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace jw {
 
@@ -19,5 +20,9 @@ float MinOfTwo(double first, double second);
 
 // 4 if the fourth option is set, else 3 for the third, 2, 1, or 0 when none is set.
 int OptionIndex(bool first, bool second, bool third, bool fourth);
+
+// The lines of a text ended by LF or CR LF, without their ends; a last line without an end
+// counts too.
+std::vector<std::string_view> SplitLines(std::string_view text);
 
 }  // namespace jw

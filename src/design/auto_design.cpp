@@ -206,7 +206,7 @@ AutoDesignResult AutoDesign(const AutoDesignRequest& request) {
     result.input = evaluator.InputOf(best->candidate);
     result.design = RunDesign(result.input, RunOptions{""});
     result.lightness = best->lightness;
-    result.found = result.design.status == RunStatus::Accepted;
+    result.found = result.design.classicAccepted;
     if (!result.found)
         result.message = "The lightest candidate did not pass its full design run: " +
                          (result.design.message.empty() ? result.design.summary.At(4, 1)

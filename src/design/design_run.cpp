@@ -6,6 +6,7 @@
 #include "data/input_readers.h"
 #include "design/connection_checks.h"
 #include "design/input_checks.h"
+#include "results/further_report.h"
 #include "results/report.h"
 #include "results/summary.h"
 
@@ -83,10 +84,14 @@ DesignResult RunDesign(const ConnectionInput& input, const RunOptions& options) 
         SetMaterials(input.type, result.state);
         RunChecks(input.type, result.state, result.values, result.table);
         RequireFinite(result.table);
-        Summary summary = FillSummaryGrid(input.type, result.table, result.state, input.choices);
+        result.further = RunFurtherChecks(input.type, result.state, result.values);
+        Summary summary =
+            FillSummaryGrid(input.type, result.table, result.further, result.state, input.choices);
         RequireFinite(summary.grid);
         if (options.formatReport) {
-            result.report = FormatReport(input.type, result.state, result.values);
+            result.report =
+                FormatReport(input.type, result.state, result.values) +
+                FormatFurtherSection(result.further, summary.accepted, summary.governingMode);
             if (ShowsNonFinite(result.report))
                 throw DesignError("A value is too large to compute: reduce the input values.");
             if (!options.reportPath.empty())
@@ -95,6 +100,8 @@ DesignResult RunDesign(const ConnectionInput& input, const RunOptions& options) 
         result.summary = std::move(summary.grid);
         result.caption = std::move(summary.caption);
         result.labelColour = summary.labelColour;
+        result.classicAccepted = summary.classicAccepted;
+        result.governingMode = std::move(summary.governingMode);
         result.status = summary.accepted ? RunStatus::Accepted : RunStatus::Rejected;
     } catch (const DesignError& error) {
         result.status = RunStatus::Stopped;

@@ -9,6 +9,7 @@
 #include "data/connection_input.h"
 #include "data/design_state.h"
 #include "data/text_grid.h"
+#include "design/further/further_checks.h"
 #include "design/report_values.h"
 
 namespace jw {
@@ -36,17 +37,23 @@ struct RunOptions {
     bool formatReport = true;
 };
 
+// Accepted only when every classic row and every further check passes.
 enum class RunStatus { Accepted, Rejected, Stopped };
 
 struct DesignResult {
     RunStatus status = RunStatus::Stopped;
-    std::string message;       // why the run stopped
-    std::string messageTitle;  // "Error" or "Cleat Error"
-    TextGrid table;            // label, clause, ratio, verdict
-    TextGrid summary;          // 5 rows by 2 columns
-    std::string caption;       // "Shear Plate Connection", ...
-    int labelColour = 0;       // green accepted, red rejected
-    std::string report;        // the text of "result.out", CR LF line ends
+    std::string message;           // why the run stopped
+    std::string messageTitle;      // "Error" or "Cleat Error"
+    TextGrid table;                // label, clause, ratio, verdict: the classic rows
+    FurtherChecks further;         // the further checks, their derived values and warnings
+    bool classicAccepted = false;  // the verdict of the classic rows alone
+    // The check of highest ratio among classic rows and further checks (a classic row wins a
+    // tie): the mode of failure when the connection is not accepted.
+    std::string governingMode;
+    TextGrid summary;     // 5 rows by 2 columns
+    std::string caption;  // "Shear Plate Connection", ...
+    int labelColour = 0;  // green accepted, red rejected
+    std::string report;   // the text of "result.out", CR LF line ends
     DesignState state;
     ReportValues values;
 };

@@ -183,7 +183,7 @@ std::vector<WorkedRun> ShearRuns() {
           {3, "S.R. Bearing at Beam Web", "0.00 PASSED"},
           {4, "S.R. Bearing at Web Cleat(s)", "0.00 PASSED"}},
          {},
-         "Mode of Failure: Bolt shear"},
+         "Mode of Failure: Slip resistance"},
         {"WSP worked run, two plates",
          Input(ConnectionType::WSP, twoPlates, kBeam300),
          wspTwoPlates,

@@ -8,6 +8,7 @@
 #include "design/design_run.h"
 #include "drawing/connection_drawings.h"
 #include "drawing/primitives.h"
+#include "drawing/print_further_pages.h"
 
 namespace jw {
 namespace {
@@ -320,7 +321,9 @@ void PrintConnectionSheet(DrawingCanvas& page, const SheetContent& sheet) {
                    kInputStyle, kInputLineFactor);
     page.NewPage();
     PrintTitleBlock(page, sheet.info, sheet.date);
-    PrintReportText(page, sheet.report, kReportLeftX, kReportRightX, kReportY, kReportStyle, 1.0);
+    const ReportParts report = SplitReport(sheet.report);
+    PrintReportText(page, report.classic, kReportLeftX, kReportRightX, kReportY, kReportStyle, 1.0);
+    PrintFurtherPages(page, sheet.info, sheet.date, report.further);
     page.EndDocument();
 }
 

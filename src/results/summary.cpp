@@ -84,6 +84,22 @@ void FillPartRows(ConnectionType type, TextGrid& g, const DesignState& s,
     }
 }
 
+// The check of highest shown ratio: the classic rows' governing mode unless a further check
+// shows a higher ratio. A check that passes shows at most 1.00, so when anything fails this is
+// a failing check.
+std::string GoverningMode(const RatioSummary& classic, const FurtherChecks& further) {
+    double highest = LeadingNumber(classic.maxRatio);
+    std::string mode = classic.governingMode;
+    for (const CheckRow& check : further.checks) {
+        const double shown = LeadingNumber(check.ratioText);
+        if (shown > highest) {
+            highest = shown;
+            mode = check.name;
+        }
+    }
+    return mode;
+}
+
 }  // namespace
 
 void PrepareResultGrids(TextGrid& table, TextGrid& summary) {
@@ -93,8 +109,8 @@ void PrepareResultGrids(TextGrid& table, TextGrid& summary) {
     ClearGrid(summary);
 }
 
-Summary FillSummaryGrid(ConnectionType type, const TextGrid& table, const DesignState& s,
-                        const ConnectionChoices& choices) {
+Summary FillSummaryGrid(ConnectionType type, const TextGrid& table, const FurtherChecks& further,
+                        const DesignState& s, const ConnectionChoices& choices) {
     Summary summary;
     summary.caption = std::string(TypeCaption(type)) + " Connection";
     TextGrid& g = summary.grid;
@@ -105,14 +121,16 @@ Summary FillSummaryGrid(ConnectionType type, const TextGrid& table, const Design
     const RatioSummary ratios = SummariseRatios(table);
     g.At(3, 0) = "Stress Range";
     g.At(3, 1) = ratios.minRatio + " / " + ratios.maxRatio;
-    summary.accepted = LeadingNumber(ratios.maxRatio) <= 1 && !ratios.asksForRedesign;
+    summary.classicAccepted = LeadingNumber(ratios.maxRatio) <= 1 && !ratios.asksForRedesign;
+    summary.accepted = summary.classicAccepted && further.AllPassed();
+    summary.governingMode = GoverningMode(ratios, further);
     if (summary.accepted) {
         g.At(4, 0) = "Connection";
         g.At(4, 1) = "Accept";
         summary.labelColour = kColourGreen;
     } else {
         g.At(4, 0) = "Mode of Failure";
-        g.At(4, 1) = ratios.governingMode;
+        g.At(4, 1) = summary.governingMode;
         summary.labelColour = kColourRed;
     }
     FillPartRows(type, g, s, choices);

@@ -6,6 +6,7 @@
 #include "data/connection_input.h"
 #include "data/design_state.h"
 #include "data/text_grid.h"
+#include "design/further/further_checks.h"
 
 namespace jw {
 
@@ -19,15 +20,20 @@ inline constexpr int kColourYellow = 65535;
 void PrepareResultGrids(TextGrid& table, TextGrid& summary);
 
 struct Summary {
-    TextGrid grid;        // 5 rows by 2 columns
-    std::string caption;  // "Shear Plate Connection", ...
-    bool accepted = false;
+    TextGrid grid;                 // 5 rows by 2 columns
+    std::string caption;           // "Shear Plate Connection", ...
+    bool classicAccepted = false;  // by the classic rows alone
+    bool accepted = false;         // by the classic rows and every further check
+    std::string governingMode;     // the check of highest ratio, classic or further
     int labelColour = kColourRed;
 };
 
-// The summary of a designed result table. A connection is accepted only when its highest
-// shown ratio is at most 1.00 and no check asks for a redesign.
-Summary FillSummaryGrid(ConnectionType type, const TextGrid& table, const DesignState& s,
-                        const ConnectionChoices& choices);
+// The summary of a designed result table and the further checks of the same run. The classic
+// rows accept a connection when their highest shown ratio is at most 1.00 and none asks for a
+// redesign; the connection is accepted when, besides, every further check passes. The stress
+// range stays that of the classic rows; the mode of failure is the failing check of highest
+// ratio among classic rows and further checks, a classic row winning a tie.
+Summary FillSummaryGrid(ConnectionType type, const TextGrid& table, const FurtherChecks& further,
+                        const DesignState& s, const ConnectionChoices& choices);
 
 }  // namespace jw

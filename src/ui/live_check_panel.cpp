@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "results/result_table.h"
 #include "results/summary.h"
 #include "ui/gate_report.h"
 #include "ui/result_tables.h"
@@ -50,10 +51,16 @@ LiveCheckPanel::LiveCheckPanel(InputSource source, QWidget* parent)
     // Five checks show without scrolling; a splice's longer list scrolls.
     table_->setMinimumHeight(5 * (table_->fontMetrics().height() + 4) + 2 * table_->frameWidth());
 
+    warnings_ = new QLabel(this);
+    warnings_->setObjectName(QStringLiteral("LiveCheckWarnings"));
+    warnings_->setWordWrap(true);
+    warnings_->hide();
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(headline_);
     layout->addWidget(table_, 1);
+    layout->addWidget(warnings_);
 
     delay_ = new QTimer(this);
     delay_->setSingleShot(true);
@@ -127,30 +134,47 @@ void LiveCheckPanel::ShowAnswer(const ConnectionInput& input, const DesignResult
 }
 
 void LiveCheckPanel::ShowResult(const DesignResult& result) {
-    const TextGrid& table = result.table;
+    // The classic rows, then the further checks under their heading, then the warnings.
+    const TextGrid table = ResultTableWithFurther(result.table, result.further);
+    QStringList warnings;
+    table_->clearSpans();
     table_->setRowCount(0);
     for (int r = 0; r < table.rows; ++r) {
-        if (table.At(r, 2).empty()) continue;  // headings and the empty first row
+        const std::string& label = table.At(r, 0);
+        const bool heading = label == kFurtherChecksHeading;
+        if (label.rfind(kWarningPrefix, 0) == 0) {
+            // A warning is a sentence: it wraps below the table rather than widen a column.
+            warnings << FromCoreText(label);
+            continue;
+        }
+        if (table.At(r, 2).empty() && !heading) continue;  // spacer rows
         const int row = table_->rowCount();
         table_->insertRow(row);
+        if (heading) {
+            table_->setSpan(row, 0, 1, 3);
+            SetCellText(*table_, row, 0, FromCoreText(label));
+            continue;
+        }
         for (int c = 0; c < 3; ++c)
             SetCellText(*table_, row, c, FromCoreText(table.At(r, kShownColumns[c])));
         table_->item(row, 1)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
     FitColumnsToContents(*table_, {});
+    ShowWarnings(warnings);
     const QString range = FromCoreText(result.summary.At(3, 1));
     if (result.status == RunStatus::Accepted)
         SetHeadline(QStringLiteral("Accept - stress range %1").arg(range), kColourGreen,
                     kColourBlack);
     else
-        SetHeadline(
-            QStringLiteral("REDESIGN - %1: %2")
-                .arg(FromCoreText(result.summary.At(4, 0)), FromCoreText(result.summary.At(4, 1))),
-            kColourRed, kWhite);
+        SetHeadline(QStringLiteral("REDESIGN - Mode of Failure: %1")
+                        .arg(FromCoreText(result.governingMode)),
+                    kColourRed, kWhite);
 }
 
 void LiveCheckPanel::ShowGateFailure(const ConnectionInput& input, const DesignResult& result) {
+    table_->clearSpans();
     table_->setRowCount(0);
+    ShowWarnings({});
     if (CheckInputGate(input.grid) == GateResult::TooManyCleats) {
         SetHeadline(FromCoreText(result.message), kLightGrey, kColourBlack);
         return;
@@ -173,8 +197,15 @@ void LiveCheckPanel::ShowGateFailure(const ConnectionInput& input, const DesignR
 }
 
 void LiveCheckPanel::ShowStoppedRun(const DesignResult& result) {
+    table_->clearSpans();
     table_->setRowCount(0);
+    ShowWarnings({});
     SetHeadline(FromCoreText(result.message), kColourYellow, kColourBlack);
+}
+
+void LiveCheckPanel::ShowWarnings(const QStringList& warnings) {
+    warnings_->setText(warnings.join(QLatin1Char('\n')));
+    warnings_->setVisible(!warnings.isEmpty());
 }
 
 void LiveCheckPanel::SetHeadline(const QString& text, int backgroundBgr, int textBgr) {
@@ -188,6 +219,10 @@ void LiveCheckPanel::SetHeadline(const QString& text, int backgroundBgr, int tex
 
 QString LiveCheckPanel::Headline() const {
     return headline_->text();
+}
+
+QString LiveCheckPanel::Warnings() const {
+    return warnings_->text();
 }
 
 }  // namespace jw::ui

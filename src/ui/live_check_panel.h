@@ -37,6 +37,8 @@ class LiveCheckPanel : public QGroupBox {
     const QTableWidget& Table() const { return *table_; }
     // "Accept", "REDESIGN", or what keeps the input from being checked.
     QString Headline() const;
+    // The further checks' warnings, one a line; empty when there are none.
+    QString Warnings() const;
     bool RunsOffTheGuiThread() const { return offThread_; }
     // Tests: as if the last run had taken `ns` nanoseconds.
     void SetLastRunTime(qint64 ns) { offThread_ = ns >= kOnTheSpotNs; }
@@ -52,11 +54,13 @@ class LiveCheckPanel : public QGroupBox {
     void ShowResult(const DesignResult& result);
     void ShowGateFailure(const ConnectionInput& input, const DesignResult& result);
     void ShowStoppedRun(const DesignResult& result);
+    void ShowWarnings(const QStringList& warnings);
     void SetHeadline(const QString& text, int backgroundBgr, int textBgr);
 
     InputSource source_;
     QLabel* headline_;
     QTableWidget* table_;
+    QLabel* warnings_;
     QTimer* delay_;
     QThreadPool worker_;
     int requested_ = 0;

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QHeaderView>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTableWidget>
 #include <algorithm>
 
@@ -61,11 +62,40 @@ QString TableText(const QTableWidget& table) {
 }
 
 void FitColumnsToContents(QTableWidget& table, const std::vector<int>& minimumPixels) {
-    for (int c = 0; c < table.columnCount(); ++c) {
-        table.resizeColumnToContents(c);
-        if (c < static_cast<int>(minimumPixels.size()))
-            table.setColumnWidth(c, std::max(table.columnWidth(c), minimumPixels[c]));
+    // Measured here rather than by the view: a sentence that runs across several columns
+    // (a warning) must widen only the last of them, not the first.
+    const int margins = 2 * (table.style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    std::vector<int> widths(static_cast<std::size_t>(table.columnCount()), 0);
+    for (std::size_t c = 0; c < widths.size() && c < minimumPixels.size(); ++c)
+        widths[c] = minimumPixels[c];
+    struct Spanned {
+        int column;
+        int span;
+        int width;
+    };
+    std::vector<Spanned> spanned;
+    for (int r = 0; r < table.rowCount(); ++r) {
+        for (int c = 0; c < table.columnCount(); ++c) {
+            const QTableWidgetItem* item = table.item(r, c);
+            if (!item || item->text().isEmpty()) continue;
+            const int width = QFontMetrics(item->font()).horizontalAdvance(item->text()) + margins;
+            const int span = table.columnSpan(r, c);
+            if (span > 1)
+                spanned.push_back({c, span, width});
+            else
+                widths[static_cast<std::size_t>(c)] =
+                    std::max(widths[static_cast<std::size_t>(c)], width);
+        }
     }
+    for (const Spanned& cell : spanned) {
+        int covered = 0;
+        for (int c = cell.column; c < cell.column + cell.span; ++c)
+            covered += widths[static_cast<std::size_t>(c)];
+        widths[static_cast<std::size_t>(cell.column + cell.span - 1)] +=
+            std::max(0, cell.width - covered);
+    }
+    for (int c = 0; c < table.columnCount(); ++c)
+        table.setColumnWidth(c, widths[static_cast<std::size_t>(c)]);
 }
 
 int FullWidth(const QTableWidget& table) {

@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 #include <span>
 
+#include "results/result_table.h"
 #include "ui/drawing_view.h"
 #include "ui/message_sink.h"
 #include "ui/result_tables.h"
@@ -185,7 +186,7 @@ QLayout* ResultWindow::BuildCommands() {
 }
 
 void ResultWindow::ShowResult(const ConnectionInput& input, const DesignResult& result) {
-    ShowTable(result.table);
+    ShowTable(ResultTableWithFurther(result.table, result.further));
     drawing_->SetConnection(input);
     ShowSummary(result.summary);
     const bool accepted = result.status == RunStatus::Accepted;
@@ -201,8 +202,11 @@ void ResultWindow::ShowResult(const ConnectionInput& input, const DesignResult& 
 
 void ResultWindow::ShowTable(const TextGrid& table) {
     table_->clearContents();
+    table_->clearSpans();
     table_->setRowCount(table.rows);
     for (int r = 0; r < table.rows; ++r) {
+        // A warning is a sentence: it runs across the four columns.
+        if (table.At(r, 0).rfind(kWarningPrefix, 0) == 0) table_->setSpan(r, 0, 1, 4);
         for (int c = 0; c < table.columns && c < table_->columnCount(); ++c) {
             SetCellText(*table_, r, c, FromCoreText(table.At(r, c)));
             if (c == 1) table_->item(r, c)->setTextAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -35,19 +35,48 @@ TEST_F(Cli, DesignPrintsJsonAndWritesTheReport) {
     Save("wsp.Bol", testing::WspWorkedRun());
     const Outcome o = RunCli("design wsp.Bol --json");
     EXPECT_EQ(o.status, 1) << o.out;
-    EXPECT_EQ(o.out,
-              "{\"type\": \"WSP\", \"caption\": \"Shear Plate Connection\", \"accepted\": false, "
-              "\"table\": [[\"\", \"\", \"\", \"\"], [\"*** Web Splice ***\", \"\", \"\", \"\"], "
-              "[\"S.R. Bolt shear\", \"AISC/ASD Sect. J.4-1\", \"1.03\", \"REDESIGNED\"], "
-              "[\"S.R. Bearing at Beam Web\", \"AISC/ASD Sect. J.3-1\", \"0.74\", \"PASSED\"], "
-              "[\"S.R. Bearing at Web Cleat(s)\", \"AISC/ASD Sect. J.3-1\", \"0.54\", \"PASSED\"], "
-              "[\"S.R. Tearing at Beam Web\", \"AISC/ASD Sect. J.5-2\", \"0.60\", \"PASSED\"], "
-              "[\"S.R. Tearing at Web Cleat(s)\", \"AISC/ASD Sect. J.5-2\", \"0.55\", \"PASSED\"], "
-              "[\"S.R. Shear resistance of welded cleat plate\", \"AISC/ASD Sect. J.2-2\", "
-              "\"0.35\", \"PASSED\"], [\"\", \"\", \"\", \"\"]], \"summary\": [[\"Beam\", "
-              "\"H-300X150X36.7(kg/m)\"], [\"Cleat Plate\", \"1 PL-9X230X90\"], [\"Bolt\", "
-              "\"3 - M20 (A325-N)\"], [\"Stress Range\", \"0.35 / 1.03\"], [\"Mode of Failure\", "
-              "\"Bolt shear\"]]}\n");
+    EXPECT_EQ(
+        o.out,
+        "{\"type\": \"WSP\", \"caption\": \"Shear Plate Connection\", \"accepted\": false, "
+        "\"classic_accepted\": false, \"table\": [[\"\", \"\", \"\", \"\"], [\"*** Web Splice "
+        "***\", \"\", \"\", \"\"], "
+        "[\"S.R. Bolt shear\", \"AISC/ASD Sect. J.4-1\", \"1.03\", \"REDESIGNED\"], "
+        "[\"S.R. Bearing at Beam Web\", \"AISC/ASD Sect. J.3-1\", \"0.74\", \"PASSED\"], "
+        "[\"S.R. Bearing at Web Cleat(s)\", \"AISC/ASD Sect. J.3-1\", \"0.54\", \"PASSED\"], "
+        "[\"S.R. Tearing at Beam Web\", \"AISC/ASD Sect. J.5-2\", \"0.60\", \"PASSED\"], "
+        "[\"S.R. Tearing at Web Cleat(s)\", \"AISC/ASD Sect. J.5-2\", \"0.55\", \"PASSED\"], "
+        "[\"S.R. Shear resistance of welded cleat plate\", \"AISC/ASD Sect. J.2-2\", "
+        "\"0.35\", \"PASSED\"], [\"\", \"\", \"\", \"\"]], \"summary\": [[\"Beam\", "
+        "\"H-300X150X36.7(kg/m)\"], [\"Cleat Plate\", \"1 PL-9X230X90\"], [\"Bolt\", "
+        "\"3 - M20 (A325-N)\"], [\"Stress Range\", \"0.35 / 1.03\"], [\"Mode of Failure\", "
+        "\"Bolt shear\"]], "
+        "\"further\": [{\"check\": \"End distance\", \"clause\": \"AISC-ASD89 J3.9\", \"demand\": 3"
+        ", \"capacity\": 4, \"unit\": \"cm\", \"ratio\": \"0.75\", \"verdict\": \"PASSED\"}"
+        ", {\"check\": \"Bolt spacing\", \"clause\": \"AISC-ASD89 J3.8\", \"demand\": 5.3333"
+        ", \"capacity\": 7.5, \"unit\": \"cm\", \"ratio\": \"0.71\", \"verdict\": \"PASSED\"}"
+        ", {\"check\": \"Edge distance\", \"clause\": \"AISC-ASD89 Table J3.5\", \"demand\": 2.6"
+        ", \"capacity\": 4, \"unit\": \"cm\", \"ratio\": \"0.65\", \"verdict\": \"PASSED\"}"
+        ", {\"check\": \"Beam web shear\", \"clause\": \"AISC-ASD89 F4\", \"demand\": 10000"
+        ", \"capacity\": 18688.7993, \"unit\": \"kg\", \"ratio\": \"0.54\", \"verdict\": "
+        "\"PASSED\"}"
+        ", {\"check\": \"Gross shear of plate(s)\", \"clause\": \"AISC-ASD89 F4\""
+        ", \"demand\": 10000, \"capacity\": 19838.88, \"unit\": \"kg\", \"ratio\": \"0.50\""
+        ", \"verdict\": \"PASSED\"}, {\"check\": \"Plate flexure\", \"clause\": \"Practice, 0.60 "
+        "Fy\""
+        ", \"demand\": 50000, \"capacity\": 114073.56, \"unit\": \"kg-cm\", \"ratio\": \"0.44\""
+        ", \"verdict\": \"PASSED\"}, {\"check\": \"Weld size minimum\""
+        ", \"clause\": \"AISC-ASD89 Table J2.4\", \"demand\": 0.5, \"capacity\": 0.6"
+        ", \"unit\": \"cm\", \"ratio\": \"0.83\", \"verdict\": \"PASSED\"}"
+        ", {\"check\": \"Weld base metal\", \"clause\": \"AISC-ASD89 Table J2.5\""
+        ", \"demand\": 10000, \"capacity\": 19838.88, \"unit\": \"kg\", \"ratio\": \"0.50\""
+        ", \"verdict\": \"PASSED\"}, {\"check\": \"Plate within clear web\", \"clause\": "
+        "\"Practice\""
+        ", \"demand\": 23, \"capacity\": 25.6, \"unit\": \"cm\", \"ratio\": \"0.90\""
+        ", \"verdict\": \"PASSED\"}, {\"check\": \"Buildable geometry\", \"clause\": \"Practice\""
+        ", \"demand\": 0.6, \"capacity\": 0.9, \"unit\": \"cm\", \"ratio\": \"0.67\""
+        ", \"verdict\": \"PASSED\"}], "
+        "\"warnings\": [\"Fillet weld 6 mm suits a support up to 19 mm thick (Table J2.4): "
+        "check the support's thickness.\"]}\n");
     const std::string report = Read("result.out");
     EXPECT_EQ(report.find("----------------------------------------\r\nJointWright\r\n"), 0u);
     EXPECT_NE(report.find("Type - Welded Shear Plate (WSP)\r\n"), std::string::npos);

@@ -1,6 +1,8 @@
 // Properties every design must keep, checked over many generated connections (fixed seed).
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <random>
 
 #include "data/grades.h"
@@ -108,7 +110,20 @@ TEST(Invariants, EveryOutputIsFiniteAndEveryVerdictMatchesItsRatio) {
                 const bool passes = LeadingNumber(r.table.At(row, 2)) <= 1.0;
                 EXPECT_EQ(r.table.At(row, 3), passes ? "PASSED" : "REDESIGNED");
             }
-            EXPECT_EQ(r.status == RunStatus::Accepted, !anyRedesign) << r.summary.At(3, 1);
+            EXPECT_EQ(r.classicAccepted, !anyRedesign) << r.summary.At(3, 1);
+            bool furtherPass = true;
+            for (const CheckRow& check : r.further.checks) {
+                EXPECT_TRUE(std::isfinite(check.demand) && std::isfinite(check.capacity));
+                EXPECT_EQ(check.verdict,
+                          LeadingNumber(check.ratioText) <= 1.0 ? "PASSED" : "REDESIGNED")
+                    << check.name;
+                furtherPass &= check.Passed();
+            }
+            EXPECT_EQ(r.status == RunStatus::Accepted, !anyRedesign && furtherPass);
+            // A rejected connection names a check that fails.
+            if (r.status == RunStatus::Rejected) {
+                EXPECT_FALSE(r.summary.At(4, 1).empty());
+            }
             EXPECT_EQ(r.report.find("= nan"), std::string::npos);
             EXPECT_EQ(r.report.find("= inf"), std::string::npos);
         }

@@ -154,9 +154,16 @@ void DesignWindowTest::AcceptedRunShowsTheResult() {
 
     const QTableWidget& table = window.Table();
     QCOMPARE(table.columnCount(), 4);
-    QCOMPARE(table.rowCount(), 9);
+    // The nine classic rows, an empty row, then the further checks under their heading and the
+    // warning about the support.
+    QCOMPARE(table.rowCount(), 21);
     QCOMPARE(Cell(table, 2, 0), QString("S.R. Bolt shear"));
     QCOMPARE(Cell(table, 2, 3), QString("PASSED"));
+    QCOMPARE(Cell(table, 9, 0), QString("*** Further checks (AISC-ASD 1989) ***"));
+    QCOMPARE(Cell(table, 10, 0), QString("End distance"));
+    QCOMPARE(Cell(table, 10, 1), QString("AISC-ASD89 J3.9"));
+    QVERIFY(Cell(table, 20, 0).startsWith("Warning: Fillet weld 6 mm"));
+    QCOMPARE(table.columnSpan(20, 0), 4);
     // Columns are never narrower than their classic widths (2250, 2250, 750, 1000 twips).
     QVERIFY(table.columnWidth(0) >= jw::ui::TwipsToPixels(2250, &table));
     QVERIFY(table.columnWidth(2) >= jw::ui::TwipsToPixels(750, &table));

@@ -97,9 +97,11 @@ void PrintCommandTest::PrintsTheSheetToAPdfFile() {
     for (const char* expected :
          {"Tittle :", "Grid B beams", "Tower A", "J-17", "Somchai", "Anan",
           "Shear Plate Connection", "Input data", "Number of Weld Side", "H-300X150X36.7(kg/m)",
-          "Accept", "Result", "A.Material Properties", "Tearing stress ratio"})
+          "Accept", "Result", "A.Material Properties", "Tearing stress ratio", "I. Further checks",
+          "Connection: Accept"})
         QVERIFY2(text.contains(expected), expected);
-    QCOMPARE(text.count('\f'), 2);
+    // The sheet's two pages, then the further checks on two more.
+    QCOMPARE(text.count('\f'), 4);
 }
 
 void PrintCommandTest::EndsWithoutASheet_data() {

@@ -27,6 +27,8 @@ constexpr const char* kDesignHelp =
     "  --pdf OUT.pdf  also write the two-page printed calculation sheet (A4) of an accepted\n"
     "                 connection; a connection that must be redesigned gets no sheet\n"
     "\n"
+    "A connection is accepted when every classic row and every further check passes.\n"
+    "\n"
     "Exit status: 0 accepted, 1 must be redesigned, 2 the run stopped, 3 the file is not a\n"
     "valid project file.\n";
 

@@ -52,7 +52,7 @@ Line LineOf(const ProposalDesign& design) {
     }
     line.accepted = result.status == RunStatus::Accepted ? "yes" : "no";
     line.range = result.summary.At(3, 1);
-    line.mode = GoverningFailureMode(result.table);
+    line.mode = result.governingMode;
     return line;
 }
 

@@ -7,6 +7,8 @@
 
 #include "data/atomic_file.h"
 #include "data/design_error.h"
+#include "data/numbers.h"
+#include "results/result_table.h"
 
 namespace jw::cli {
 namespace {
@@ -17,15 +19,27 @@ bool RowIsEmpty(const TextGrid& grid, int row) {
     return true;
 }
 
+bool OnlyLabel(const TextGrid& grid, int row) {
+    for (int c = 1; c < grid.columns; ++c)
+        if (!grid.At(row, c).empty()) return false;
+    return true;
+}
+
 // Rows that hold something, each column padded to its widest cell.
 std::string Aligned(const TextGrid& grid, std::string_view separator) {
     std::vector<std::size_t> widths(grid.columns, 0);
-    for (int r = 0; r < grid.rows; ++r)
+    for (int r = 0; r < grid.rows; ++r) {
+        if (OnlyLabel(grid, r)) continue;  // a heading or a warning runs on by itself
         for (int c = 0; c < grid.columns; ++c)
             widths[c] = std::max(widths[c], grid.At(r, c).size());
+    }
     std::string text;
     for (int r = 0; r < grid.rows; ++r) {
         if (RowIsEmpty(grid, r)) continue;
+        if (OnlyLabel(grid, r)) {
+            text += grid.At(r, 0) + "\n";
+            continue;
+        }
         std::string line;
         for (int c = 0; c < grid.columns; ++c) {
             if (c > 0) line += separator;
@@ -48,10 +62,39 @@ std::string JsonGrid(const TextGrid& grid) {
     return text + "]";
 }
 
+// A demand or capacity as JSON writes it: to four decimals, as the report's formulas, so the
+// single-precision section and weld values do not show their binary noise.
+std::string JsonNumber(double value) {
+    return FormatTrimmed(value, 4);
+}
+
+std::string JsonFurther(const FurtherChecks& further) {
+    std::string text = "[";
+    for (const CheckRow& check : further.checks) {
+        if (text.size() > 1) text += ", ";
+        text += "{\"check\": " + JsonString(check.name) +
+                ", \"clause\": " + JsonString(check.clause) +
+                ", \"demand\": " + JsonNumber(check.demand) +
+                ", \"capacity\": " + JsonNumber(check.capacity) +
+                ", \"unit\": " + JsonString(check.unit) +
+                ", \"ratio\": " + JsonString(check.ratioText) +
+                ", \"verdict\": " + JsonString(check.verdict) + "}";
+    }
+    return text + "]";
+}
+
+std::string JsonWarnings(const FurtherChecks& further) {
+    std::string text = "[";
+    for (const FurtherWarning& warning : further.warnings)
+        text += (text.size() > 1 ? ", " : "") + JsonString(warning.text);
+    return text + "]";
+}
+
 }  // namespace
 
 std::string AlignedText(const DesignResult& result) {
-    return result.caption + "\n\n" + Aligned(result.table, "  ") + "\n" +
+    return result.caption + "\n\n" +
+           Aligned(ResultTableWithFurther(result.table, result.further), "  ") + "\n" +
            Aligned(result.summary, " | ");
 }
 
@@ -59,8 +102,10 @@ std::string JsonText(ConnectionType type, const DesignResult& result) {
     return "{\"type\": " + JsonString(TypeName(type)) +
            ", \"caption\": " + JsonString(result.caption) +
            ", \"accepted\": " + (result.status == RunStatus::Accepted ? "true" : "false") +
+           ", \"classic_accepted\": " + (result.classicAccepted ? "true" : "false") +
            ", \"table\": " + JsonGrid(result.table) + ", \"summary\": " + JsonGrid(result.summary) +
-           "}\n";
+           ", \"further\": " + JsonFurther(result.further) +
+           ", \"warnings\": " + JsonWarnings(result.further) + "}\n";
 }
 
 std::string JsonString(std::string_view text) {

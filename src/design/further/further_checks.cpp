@@ -1,0 +1,73 @@
+#include "design/further/further_checks.h"
+
+#include "design/further/bolts.h"
+#include "design/further/geometry.h"
+#include "design/further/plates.h"
+#include "design/further/welds.h"
+
+namespace jw {
+namespace {
+
+void ShearPlateChecks(const further::ShearContext& c, FurtherChecks& out) {
+    using namespace further;
+    const std::vector<Ply> plies = ShearPlies(c);
+    AddSlipCriticalBearing(c, out);
+    AddSlipResistance(c, out);
+    AddEndDistance(plies, c.s.BoltDia, out);
+    AddBoltSpacing(plies, c.s.BoltDia, out);
+    AddEdgeDistance(c, out);
+    AddBeamWebShear(c.s, out);
+    AddGrossShear(c, out);
+    AddPlateFlexure(c, out);
+    AddWeldChecks(c, out);
+    AddWithinClearWeb(c, out);
+    AddBuildableGeometry(c, out);
+}
+
+void AngleCleatChecks(const further::ShearContext& c, FurtherChecks& out) {
+    using namespace further;
+    const std::vector<Ply> plies = ShearPlies(c);
+    AddSlipCriticalBearing(c, out);
+    AddSlipResistance(c, out);
+    AddEndDistance(plies, c.s.BoltDia, out);
+    AddBoltSpacing(plies, c.s.BoltDia, out);
+    AddEdgeDistance(c, out);
+    AddBeamWebShear(c.s, out);
+    AddGrossShear(c, out);
+    AddSupportBolts(c, out);
+    AddWithinClearWeb(c, out);
+    AddBuildableGeometry(c, out);
+}
+
+}  // namespace
+
+bool FurtherChecks::AllPassed() const {
+    for (const CheckRow& check : checks)
+        if (!check.Passed()) return false;
+    return true;
+}
+
+bool FurtherChecks::HasDetailingWarning() const {
+    for (const FurtherWarning& warning : warnings)
+        if (!warning.aboutSupport) return true;
+    return false;
+}
+
+FurtherChecks RunFurtherChecks(ConnectionType type, const DesignState& s, const ReportValues& rv) {
+    FurtherChecks out;
+    switch (type) {
+        case ConnectionType::WSP:
+            ShearPlateChecks(further::MakeShearContext(type, s, rv), out);
+            break;
+        case ConnectionType::ACLT:
+            AngleCleatChecks(further::MakeShearContext(type, s, rv), out);
+            break;
+        case ConnectionType::BMEP:
+        case ConnectionType::BSPL:
+        case ConnectionType::None:
+            break;
+    }
+    return out;
+}
+
+}  // namespace jw
