@@ -1,6 +1,8 @@
 // A design run through the windows: the gate keeps the input form with its exact message, a
 // finished run replaces the form with the result window, the verdict label and its flashing,
 // Print and Export refusing a connection to redesign, Back, and the report text.
+#include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QTableWidget>
@@ -53,6 +55,8 @@ class DesignWindowTest : public QObject {
     void BackShowsThePreviewAndAllowsAnotherRun();
     void ClosingTheResultShowsTheForm();
     void KeyReleaseRestoresTheReportText();
+    void CtrlCCopiesCellsAsTabSeparatedLines();
+    void EscGoesBack();
 
   private:
     ResultWindow& Run();
@@ -303,6 +307,35 @@ void DesignWindowTest::KeyReleaseRestoresTheReportText() {
     QTest::keyClick(&window.Report(), Qt::Key_Down);
     QCOMPARE(window.Report().toPlainText(), QString("kept"));
     QVERIFY2(window.StatusText().contains("cannot be read"), qPrintable(window.StatusText()));
+}
+
+void DesignWindowTest::CtrlCCopiesCellsAsTabSeparatedLines() {
+    FillWsp(controller_->Form(), "2");
+    ResultWindow& window = Run();
+    auto& table = const_cast<QTableWidget&>(window.Table());
+    table.setRangeSelected(QTableWidgetSelectionRange(2, 0, 3, 3), true);
+    table.setFocus();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QApplication::clipboard()->clear();
+    QTest::keyClick(&table, Qt::Key_C, Qt::ControlModifier);
+    const QStringList lines = QApplication::clipboard()->text().split('\n');
+    QCOMPARE(lines.size(), 3);  // two rows and the last line end
+    QCOMPARE(lines[0],
+             "S.R. Bolt shear\t" + Cell(table, 2, 1) + "\t" + Cell(table, 2, 2) + "\tPASSED");
+    QCOMPARE(lines[1].count('\t'), 3);
+    // Every cell tells its whole text in its tooltip.
+    QCOMPARE(table.item(2, 1)->toolTip(), Cell(table, 2, 1));
+}
+
+void DesignWindowTest::EscGoesBack() {
+    FillWsp(controller_->Form(), "2");
+    ResultWindow& window = Run();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_Escape);
+    QVERIFY(!window.isVisible());
+    QVERIFY(controller_->Form().isVisible());
 }
 
 QTEST_MAIN(DesignWindowTest)

@@ -16,19 +16,15 @@
 
 using jw::ui::DesignController;
 using jw::ui::LiveCheckPanel;
+using jw::ui::testing::CellText;
 using jw::ui::testing::FillWsp;
 using jw::ui::testing::RecordingSink;
 
 namespace {
 
-QString Cell(const QTableWidget& table, int row, int column) {
-    const QTableWidgetItem* item = table.item(row, column);
-    return item ? item->text() : QString();
-}
-
 int RowOf(const QTableWidget& table, const QString& label) {
     for (int row = 0; row < table.rowCount(); ++row)
-        if (Cell(table, row, 0) == label) return row;
+        if (CellText(table, row, 0) == label) return row;
     return -1;
 }
 
@@ -74,11 +70,11 @@ void LiveCheckTest::FollowsTheInputAsItIsTyped() {
     QCOMPARE(Panel().Headline().left(6), QString("Accept"));
     const int boltShear = RowOf(Panel().Table(), "S.R. Bolt shear");
     QVERIFY(boltShear >= 0);
-    QCOMPARE(Cell(Panel().Table(), boltShear, 2), QString("PASSED"));
+    QCOMPARE(CellText(Panel().Table(), boltShear, 2), QString("PASSED"));
     // The further checks follow the classic rows under their heading; the warnings below.
     const int further = RowOf(Panel().Table(), "*** Further checks (AISC-ASD 1989) ***");
     QVERIFY(further > boltShear);
-    QCOMPARE(Cell(Panel().Table(), further + 1, 0), QString("End distance"));
+    QCOMPARE(CellText(Panel().Table(), further + 1, 0), QString("End distance"));
     QVERIFY2(Panel().Warnings().startsWith("Warning: Fillet weld 6 mm"),
              qPrintable(Panel().Warnings()));
 
@@ -108,9 +104,9 @@ void LiveCheckTest::IncompleteInputNamesTheMissingRows() {
     Panel().CheckNow();
     QCOMPARE(Panel().Headline(), QString("Input not complete: 2 rows missing"));
     QCOMPARE(Panel().Table().rowCount(), 2);
-    QCOMPARE(Cell(Panel().Table(), 0, 0), QString("Row 8"));
-    QCOMPARE(Cell(Panel().Table(), 0, 1), QString("c-to-c Dis. of Bolt (c) is empty"));
-    QCOMPARE(Cell(Panel().Table(), 1, 1), QString("Fillet Weld Size: \"6mm\" is not a number"));
+    QCOMPARE(CellText(Panel().Table(), 0, 0), QString("Row 8"));
+    QCOMPARE(CellText(Panel().Table(), 0, 1), QString("c-to-c Dis. of Bolt (c) is empty"));
+    QCOMPARE(CellText(Panel().Table(), 1, 1), QString("Fillet Weld Size: \"6mm\" is not a number"));
 
     controller_->Form().Grid().SetValue(3, "3");
     Panel().CheckNow();

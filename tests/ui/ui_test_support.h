@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QTableWidget>
 #include <vector>
 
 #include "data/sections.h"
@@ -43,6 +44,12 @@ class ScriptedDialogs : public FileDialogs {
     QString openName;
     int asked = 0;
 };
+
+// A cell's text; empty where the cell has no item.
+inline QString CellText(const QTableWidget& grid, int row, int column) {
+    const QTableWidgetItem* item = grid.item(row, column);
+    return item ? item->text() : QString();
+}
 
 inline void FillValues(InputForm& form, const QStringList& values) {
     for (int i = 0; i < values.size(); ++i) form.Grid().SetValue(i + 1, values[i]);
