@@ -64,7 +64,10 @@ QString TableText(const QTableWidget& table) {
 void FitColumnsToContents(QTableWidget& table, const std::vector<int>& minimumPixels) {
     // Measured here rather than by the view: a sentence that runs across several columns
     // (a warning) must widen only the last of them, not the first.
-    const int margins = 2 * (table.style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    // The text sits inside the style's focus margin, one pixel more each side; the grid line
+    // takes one pixel of the cell, and one more covers the rounding of the text's advance.
+    const int margins = 2 * (table.style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) +
+                        (table.showGrid() ? 1 : 0) + 1;
     std::vector<int> widths(static_cast<std::size_t>(table.columnCount()), 0);
     for (std::size_t c = 0; c < widths.size() && c < minimumPixels.size(); ++c)
         widths[c] = minimumPixels[c];

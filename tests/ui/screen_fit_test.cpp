@@ -72,8 +72,10 @@ void CheckWindowFits(QWidget& window) {
 // No cell is cut short: each column is as wide as its widest text, and the table shows all of
 // its columns without scrolling sideways.
 void CheckNothingElided(const QTableWidget& table) {
-    // The text of a cell sits inside the style's focus frame margin, one pixel more each side.
-    const int margins = 2 * (table.style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    // The text of a cell sits inside the style's focus frame margin, one pixel more each side,
+    // and the grid line takes a pixel of the cell: any less and the text wraps or is elided.
+    const int margins = 2 * (table.style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) +
+                        (table.showGrid() ? 1 : 0);
     for (int r = 0; r < table.rowCount(); ++r) {
         for (int c = 0; c < table.columnCount(); ++c) {
             const QTableWidgetItem* item = table.item(r, c);
