@@ -48,8 +48,8 @@ LiveCheckPanel::LiveCheckPanel(InputSource source, QWidget* parent)
     MakeCopyable(*table_);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 4);
     table_->horizontalHeader()->setStretchLastSection(true);
-    // Five checks show without scrolling; a splice's longer list scrolls.
-    table_->setMinimumHeight(5 * (table_->fontMetrics().height() + 4) + 2 * table_->frameWidth());
+    // Three checks at least; the splitter gives it more on a taller screen.
+    table_->setMinimumHeight(3 * (table_->fontMetrics().height() + 4) + 2 * table_->frameWidth());
 
     warnings_ = new QLabel(this);
     warnings_->setObjectName(QStringLiteral("LiveCheckWarnings"));
