@@ -53,26 +53,42 @@ std::string CheckDesignRun(const std::uint8_t* data, std::size_t size) {
         if (ShowsNonFinite(cell)) return "summary shows " + cell;
     for (std::string_view bad : {"= nan", "= inf", "= -nan", "= -inf"})
         if (result.report.find(bad) != std::string::npos) return "report shows " + std::string(bad);
+    bool furtherPass = true;
+    for (const CheckRow& check : result.further.checks) {
+        if (!std::isfinite(check.demand) || !std::isfinite(check.capacity) ||
+            ShowsNonFinite(check.ratioText) || ShowsNonFinite(check.substituted))
+            return "further check " + check.name + " is not finite";
+        if ((LeadingNumber(check.ratioText) <= 1) != check.Passed())
+            return "further check " + check.name + " has a verdict against its ratio";
+        furtherPass &= check.Passed();
+    }
+    if ((result.status == RunStatus::Accepted) != (result.classicAccepted && furtherPass))
+        return "the verdict leaves out a check";
     return {};
 }
 
+// Whatever the bytes, a file is refused or read into texts that write back and read again the
+// same, in either code page.
 std::string CheckProjectReader(const std::uint8_t* data, std::size_t size) {
-    Project project;
-    try {
-        project = ParseProject(AsText(data, size));
-    } catch (const ProjectFileError&) {
-        return {};
-    }
-    std::string written;
-    try {
-        written = FormatProject(project);
-    } catch (const ProjectFileError&) {
-        return {};  // a text that no line-based file can hold is refused, not written
-    }
-    try {
-        if (FormatProject(ParseProject(written)) != written) return "round trip changed the file";
-    } catch (const ProjectFileError& error) {
-        return std::string("the reader rejects what the writer wrote: ") + error.what();
+    for (const CodePage page : {CodePage::Windows1252, CodePage::Windows874}) {
+        Project project;
+        try {
+            project = ParseProject(AsText(data, size), page);
+        } catch (const ProjectFileError&) {
+            continue;
+        }
+        std::string written;
+        try {
+            written = FormatProject(project, page);
+        } catch (const ProjectFileError&) {
+            continue;  // a text that no line-based file can hold is refused, not written
+        }
+        try {
+            if (FormatProject(ParseProject(written, page), page) != written)
+                return "round trip changed the file";
+        } catch (const ProjectFileError& error) {
+            return std::string("the reader rejects what the writer wrote: ") + error.what();
+        }
     }
     return {};
 }

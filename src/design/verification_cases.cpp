@@ -12,62 +12,12 @@
 #include "data/sections.h"
 #include "design/checks.h"
 #include "design/design_run.h"
+#include "design/verification_support.h"
 
 namespace jw {
 namespace {
 
-constexpr std::string_view kBeam300 = "H-300X150X36.7(kg/m)";  // d 300, tw 6.5, tf 9
-constexpr std::string_view kBeam200 = "H-200X100X21.3(kg/m)";  // d 200, bf 100, tw 5.5, tf 8
-constexpr std::string_view kAngle90 = "L-90X90X13.3(kg/m)";    // t 10
-
-// Records outcomes for one worked example.
-class Recorder {
-  public:
-    Recorder(std::vector<VerificationOutcome>& out, std::string example)
-        : out_(out), example_(std::move(example)) {}
-
-    void Text(std::string check, std::string expected, std::string computed) {
-        const bool passed = expected == computed;
-        out_.push_back(
-            {example_, std::move(check), std::move(expected), std::move(computed), passed});
-    }
-
-    // A number worked out by hand to the decimals written in `expected`.
-    void Number(std::string check, std::string_view expected, double computed) {
-        const std::size_t point = expected.find('.');
-        const int decimals =
-            point == std::string_view::npos ? 0 : static_cast<int>(expected.size() - point - 1);
-        Text(std::move(check), std::string(expected), FormatFixed(computed, decimals));
-    }
-
-  private:
-    std::vector<VerificationOutcome>& out_;
-    std::string example_;
-};
-
-template <std::size_t N>
-int PositionOf(const std::array<std::string_view, N>& names, std::string_view name) {
-    for (std::size_t i = 0; i < N; ++i)
-        if (names[i] == name) return static_cast<int>(i);
-    return -1;
-}
-
-// A connection with 20 mm bolts of `boltGrade` on a beam of SS400 steel; the grid values in row
-// order, lengths in mm as the engineer types them.
-ConnectionInput Input(ConnectionType type, const std::vector<std::string>& values,
-                      std::string_view beam, std::string_view boltGrade = "A325-N") {
-    ConnectionInput input;
-    input.type = type;
-    input.grid = BuildInputGrid(type);
-    for (std::size_t i = 0; i < values.size(); ++i)
-        input.grid.At(static_cast<int>(i) + 1, kValueColumn) = values[i];
-    input.choices.beamSection = FindBeamPosition(beam).value_or(-1);
-    input.choices.angleSection = FindAnglePosition(kAngle90).value_or(-1);
-    input.choices.boltGrade = PositionOf(kBoltGradeNames, boltGrade);
-    input.choices.boltDiameter = PositionOf(kBoltDiameterNames, "20 mm.");
-    input.choices.memberGrade = kGradeSS400;
-    return input;
-}
+using namespace verification;
 
 const std::vector<std::string> kWspValues = {"10000", "9",  "1",  "3", "1", "10",
                                              "40",    "75", "70", "6", "2"};
@@ -385,6 +335,7 @@ std::vector<VerificationOutcome> RunVerification() {
         [](std::vector<VerificationOutcome>& o) {
             for (const WorkedRun& run : MomentRuns()) VerifyRun(run, o);
         },
+        VerifyShearFurtherChecks,
     };
     for (const auto& group : groups) {
         // A routine that throws fails its example instead of hiding the cases after it.

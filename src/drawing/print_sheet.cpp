@@ -9,6 +9,7 @@
 #include "drawing/connection_drawings.h"
 #include "drawing/primitives.h"
 #include "drawing/print_further_pages.h"
+#include "drawing/sheet_text.h"
 
 namespace jw {
 namespace {
@@ -26,6 +27,14 @@ constexpr double kInputUnitX = 4500;
 constexpr int kInputStyle = 1;
 // The input rows sit closer than a full line so that the longest grid ends above the drawing.
 constexpr double kInputLineFactor = 0.8;
+// A font whose lines run taller closes its rows up further, down to 0.9 of its size: closer
+// than that, letters of one row would touch the next, and the font is made smaller instead.
+// (A second column has no room on page 1: the only free place, below the summary, shrinks as
+// the same tall font lengthens the summary.)
+constexpr double kLegiblePitchEm = 0.9;
+constexpr double kTwipsPerPoint = 20;
+// Clear space between the input data and the drawing.
+constexpr double kClearance = 60;
 constexpr double kDrawingX = 2000;
 constexpr double kDrawingY = 7000;
 // The drawing's labels keep the size they have on the screen picture.
@@ -55,6 +64,9 @@ constexpr double kLogoX = 9800;
 constexpr double kLogoY = 550;
 // The logo's box is 1150 twips wide: the mark takes the height, the name the rest of the width.
 constexpr double kLogoHeight = 440;
+// Texts keep this far inside the right edge of their box, as far as the labels start inside its
+// left edge. A longer text is cut there: the sheet never shrinks for it.
+constexpr double kBoxPadding = 100;
 
 // The split counts: a report line numbered at or above the count goes to the right column.
 struct ReportSplit {
@@ -219,12 +231,21 @@ void PrintTitleBlock(DrawingCanvas& page, const ProjectInfo& info, std::string_v
     page.Box(kBlockMiddle, kBlockTop, kBlockRight, y2, kBlack);
 
     const double gap = 0.05 * h;
+    const double projectWidth = kBlockMiddle - kBoxPadding - kProjectTextX;
     PrintLines(page, kProjectLabelX, y1 + gap, {"Project :  ", "Tittle :  "});
-    PrintLines(page, kProjectTextX, y1 + gap, {info.project, info.title});
+    PrintLines(
+        page, kProjectTextX, y1 + gap,
+        {FitText(page, info.project, projectWidth), FitText(page, info.title, projectWidth)});
     PrintLines(page, kJobLabelX, kBlockTop + gap,
                {"Job No.", "Revise", "Engineer", "Check", "Date"});
-    PrintLines(page, kJobTextX, kBlockTop + gap,
-               {info.jobNo, info.revise, info.engineer, info.checker, date});
+    const std::string_view jobTexts[] = {info.jobNo, info.revise, info.engineer, info.checker,
+                                         date};
+    for (std::size_t i = 0; i < std::size(jobTexts); ++i) {
+        const double y = kBlockTop + gap + static_cast<double>(i) * h;
+        const bool besideLogo = y < kLogoY + kLogoHeight && y + h > kLogoY;
+        const double right = (besideLogo ? kLogoX : kBlockRight) - kBoxPadding;
+        PrintAt(page, kJobTextX, y, FitText(page, jobTexts[i], right - kJobTextX));
+    }
 
     DrawLogo(page, kLogoX, kLogoY, kLogoHeight);
 }
@@ -238,29 +259,52 @@ void PrintGridColumns(DrawingCanvas& page, const TextGrid& grid, double x0, doub
                       int style, double lineFactor) {
     SetPrintFont(page, style);
     const double pitch = LinePitch(page, lineFactor);
+    const double gap = page.TextWidth(" ");
     for (int row = 0; row < grid.rows; ++row) {
         const double y = y0 + row * pitch;
-        if (grid.Has(row, 0)) PrintAt(page, x0, y, grid.At(row, 0));
-        if (grid.Has(row, 1)) PrintAt(page, x1, y, grid.At(row, 1));
+        if (grid.Has(row, 0)) PrintAt(page, x0, y, FitText(page, grid.At(row, 0), x1 - gap - x0));
+        if (grid.Has(row, 1))
+            PrintAt(page, x1, y, FitText(page, grid.At(row, 1), kBlockRight - x1));
     }
+}
+
+// The underlined heading "Input data" at (x, y), leaving the page in the style's plain font.
+void PrintInputHeading(DrawingCanvas& page, double x, double y, int style) {
+    SetPrintFont(page, style);
+    page.SetFontUnderline(true);
+    PrintAt(page, x, y, "Input data");
+    SetPrintFont(page, style);
 }
 
 void PrintInputData(DrawingCanvas& page, const TextGrid& grid, double xLabel, double xRight,
                     double xUnit, double y0, int style, double lineFactor) {
-    SetPrintFont(page, style);
+    PrintInputHeading(page, xLabel, y0, style);
     const double pitch = LinePitch(page, lineFactor);
-    page.SetFontUnderline(true);
-    PrintAt(page, xLabel, y0, "Input data");
-    SetPrintFont(page, style);
-    for (int row = 1; row < grid.rows; ++row) {
-        const double y = y0 + row * pitch;
-        if (grid.Has(row, kLabelColumn)) PrintAt(page, xLabel, y, grid.At(row, kLabelColumn));
-        if (grid.Has(row, kValueColumn)) {
-            const std::string& value = grid.At(row, kValueColumn);
-            PrintAt(page, xRight - page.TextWidth(value), y, value);
-        }
-        if (grid.Has(row, kUnitColumn)) PrintAt(page, xUnit, y, grid.At(row, kUnitColumn));
+    PrintInputRows(page, grid, 1, grid.rows - 1, {xLabel, xRight, xUnit, kBlockRight}, y0 + pitch,
+                   pitch);
+}
+
+void PrintSheetInputData(DrawingCanvas& page, const SheetContent& sheet) {
+    const TextGrid& grid = sheet.input;
+    const int rows = grid.rows - 1;
+    PrintInputHeading(page, kInputLabelX, kGridsY, kInputStyle);
+    if (rows <= 0) return;
+
+    // Row i stands at y0 + i * pitch and ends one line height lower, above the drawing.
+    const double room = kDrawingY - kClearance - kGridsY;
+    const double points = kPrintFontStyles[kInputStyle - 1].points;
+    double height = page.TextHeight("0");
+    const double wanted = height * kInputLineFactor;
+    double pitch = std::min(wanted, (room - height) / rows);
+    const double closest = std::min(wanted, kLegiblePitchEm * points * kTwipsPerPoint);
+    if (pitch < closest) {
+        // Lines and letters shrink together, so the rows end above the drawing legibly.
+        page.SetFontSize(points * room / (rows * closest + height));
+        height = page.TextHeight("0");
+        pitch = std::max(0.0, std::min(height * kInputLineFactor, (room - height) / rows));
     }
+    PrintInputRows(page, grid, 1, rows, {kInputLabelX, kInputValueRight, kInputUnitX, kSummaryX0},
+                   kGridsY + pitch, pitch);
 }
 
 void PrintReportText(DrawingCanvas& page, std::string_view report, double x1, double x2, double y0,
@@ -311,19 +355,26 @@ void PrintSheetDrawing(DrawingCanvas& page, const SheetContent& sheet, double x,
     page.SetCurrentY(textY);
 }
 
-void PrintConnectionSheet(DrawingCanvas& page, const SheetContent& sheet) {
+void PrintSheetPageOne(DrawingCanvas& page, const SheetContent& sheet) {
     page.SetForeColor(kBlack);
     PrintTitleBlock(page, sheet.info, sheet.date);
     PrintSheetDrawing(page, sheet, kDrawingX, kDrawingY);
     PrintCentredCaption(page, sheet.caption, kCaptionY, kCaptionStyle);
     PrintGridColumns(page, sheet.summary, kSummaryX0, kSummaryX1, kGridsY, kSummaryStyle, 1.0);
-    PrintInputData(page, sheet.input, kInputLabelX, kInputValueRight, kInputUnitX, kGridsY,
-                   kInputStyle, kInputLineFactor);
-    page.NewPage();
+    PrintSheetInputData(page, sheet);
+}
+
+void PrintSheetPageTwo(DrawingCanvas& page, const SheetContent& sheet) {
     PrintTitleBlock(page, sheet.info, sheet.date);
-    const ReportParts report = SplitReport(sheet.report);
-    PrintReportText(page, report.classic, kReportLeftX, kReportRightX, kReportY, kReportStyle, 1.0);
-    PrintFurtherPages(page, sheet.info, sheet.date, report.further);
+    PrintReportText(page, SplitReport(sheet.report).classic, kReportLeftX, kReportRightX, kReportY,
+                    kReportStyle, 1.0);
+}
+
+void PrintConnectionSheet(DrawingCanvas& page, const SheetContent& sheet) {
+    PrintSheetPageOne(page, sheet);
+    page.NewPage();
+    PrintSheetPageTwo(page, sheet);
+    PrintFurtherPages(page, sheet.info, sheet.date, SplitReport(sheet.report).further);
     page.EndDocument();
 }
 

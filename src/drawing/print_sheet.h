@@ -63,22 +63,28 @@ inline constexpr PrintFontStyle kPrintFontStyles[kPrintFontStyleCount] = {
 // Selects style 1..5; any other number leaves the font as it is.
 void SetPrintFont(DrawingCanvas& page, int style);
 
-// The frame, labels and texts of the title block with the program's logo, in style 1. Leaves
-// the pen width at 2.
+// The frame, labels and texts of the title block with the program's logo, in style 1. A text
+// longer than its box is cut at the box with "…". Leaves the pen width at 2.
 void PrintTitleBlock(DrawingCanvas& page, const ProjectInfo& info, std::string_view date);
 
 // One line centred across the page's width at y.
 void PrintCentredCaption(DrawingCanvas& page, std::string_view text, double y, int style);
 
 // Columns 0 and 1 of every row, header row included, one line pitch (the height of "0" times
-// `lineFactor`) apart.
+// `lineFactor`) apart; column 0 cut before column 1, column 1 at the sheet's right edge.
 void PrintGridColumns(DrawingCanvas& page, const TextGrid& grid, double x0, double x1, double y0,
                       int style, double lineFactor);
 
 // The underlined heading "Input data" at (xLabel, y0), then every row below the header: the
-// label at xLabel, the value right-aligned to end at xRight, the unit at xUnit.
+// label at xLabel, the value right-aligned to end at xRight, the unit at xUnit. No value prints
+// over its label (see PrintInputRows).
 void PrintInputData(DrawingCanvas& page, const TextGrid& grid, double xLabel, double xRight,
                     double xUnit, double y0, int style, double lineFactor);
+
+// Page 1's input data, which always ends above the drawing whatever the font: rows whose font
+// runs tall close up to a smaller pitch, and when even that would crowd them the list is printed
+// in a smaller size.
+void PrintSheetInputData(DrawingCanvas& page, const SheetContent& sheet);
 
 // The heading "Result" in bold underlined 250 twips above y0, then the report from its first
 // line beginning with "A" in two columns: the type's title line in the report sets how many
@@ -93,8 +99,14 @@ void PrintReportText(DrawingCanvas& page, std::string_view report, double x1, do
 // Throws DesignError when the connection cannot be drawn.
 void PrintSheetDrawing(DrawingCanvas& page, const SheetContent& sheet, double x, double y);
 
-// The whole job: page 1, a new page, page 2, end of the document. Throws DesignError, before the
-// document ends, when the drawing cannot be made.
+// Page 1: title block, drawing, verdict caption, summary and input data. Throws DesignError when
+// the drawing cannot be made.
+void PrintSheetPageOne(DrawingCanvas& page, const SheetContent& sheet);
+// Page 2: title block and the report in two columns.
+void PrintSheetPageTwo(DrawingCanvas& page, const SheetContent& sheet);
+
+// The whole job: each page after a new page, then the end of the document. Throws DesignError,
+// before the document ends, when the drawing cannot be made.
 void PrintConnectionSheet(DrawingCanvas& page, const SheetContent& sheet);
 
 }  // namespace jw

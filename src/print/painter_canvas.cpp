@@ -15,9 +15,9 @@ QColor PaletteQColor(int index) {
     return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
-// The core keeps text in the single-byte code page of its files.
+// The core's texts are UTF-8; the files' code pages are converted where files are read.
 QString FromCoreText(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QFont DefaultFont() {

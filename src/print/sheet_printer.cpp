@@ -1,12 +1,14 @@
 #include "print/sheet_printer.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <algorithm>
 
 #include "data/design_error.h"
+#include "data/safe_output.h"
 #include "print/painter_canvas.h"
 
 namespace jw::print {
@@ -23,7 +25,7 @@ QRectF PrintableArea(const QPaintDevice& device) {
 }
 
 QString FromCoreText(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace
@@ -77,24 +79,27 @@ QString PrintSheetOnDevice(QPagedPaintDevice& device, const SheetContent& sheet,
 }
 
 QString PrintSheetToPdf(const QString& path, const SheetContent& sheet, const QPageLayout& layout) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString());
+    // The whole document is made in memory first, then handed to the safe writer: a sheet
+    // that fails leaves any earlier file as it was, and a link or a device is treated as every
+    // other output is.
+    QBuffer document;
+    document.open(QIODevice::WriteOnly);
     QString problem;
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&document);
         writer.setPageLayout(layout);
         writer.setCreator(QStringLiteral("JointWright"));
         writer.setTitle(FromCoreText(sheet.info.title) + QStringLiteral(" - ") +
                         FromCoreText(sheet.caption));
         problem = PrintSheetOnDevice(writer, sheet);
     }
-    if (!problem.isEmpty()) {
-        file.cancelWriting();
-        return problem;
-    }
-    if (!file.commit())
-        return QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString());
+    if (!problem.isEmpty()) return problem;
+    const QByteArray& bytes = document.data();
+    const std::string reason = WriteOutputFile(
+        QFile::encodeName(path).toStdString(),
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (!reason.empty())
+        return QStringLiteral("Cannot write \"%1\": %2.").arg(path, QString::fromLocal8Bit(reason));
     return {};
 }
 

@@ -28,9 +28,9 @@ double SheetFitScale(const QPagedPaintDevice& device, const SheetContent& sheet)
 QString PrintSheetOnDevice(QPagedPaintDevice& device, const SheetContent& sheet,
                            const std::function<void()>& abortJob = {});
 
-// Writes the sheet to a PDF file whole or not at all: the file is written beside the target
-// under a temporary name and renamed over it only when complete, so a failure leaves any
-// earlier file as it was. Returns the empty text on success, else why.
+// Writes the sheet to a PDF file whole or not at all, through the safe output writer
+// (data/safe_output.h): a failure leaves any earlier file as it was. Returns the empty text on
+// success, else why.
 QString PrintSheetToPdf(const QString& path, const SheetContent& sheet,
                         const QPageLayout& layout = DefaultSheetLayout());
 

@@ -1,5 +1,6 @@
 #include "project/project_file.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <cmath>
@@ -65,15 +66,21 @@ std::string RowName(ConnectionType type, std::size_t row) {
            Quoted(InputLayout(type)[row].label) + ")";
 }
 
-// A line as a message quotes it: without the blanks around it, and cut short when a file that
-// is no project file puts a whole page on one line.
-std::string Shown(std::string_view text) {
-    constexpr std::size_t kLongest = 40;
+std::string_view Trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) return {};
-    text = text.substr(first, text.find_last_not_of(" \t") + 1 - first);
-    return text.size() <= kLongest ? std::string(text)
-                                   : std::string(text.substr(0, kLongest)) + "...";
+    return text.substr(first, text.find_last_not_of(" \t") + 1 - first);
+}
+
+// A line as a message quotes it: without the blanks around it, and cut short (between two
+// characters) when a file that is no project file puts a whole page on one line.
+std::string Shown(std::string_view text) {
+    constexpr std::size_t kLongest = 40;
+    text = Trimmed(text);
+    if (text.size() <= kLongest) return std::string(text);
+    std::size_t cut = kLongest;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+    return std::string(text.substr(0, cut)) + "...";
 }
 
 bool HasLineBreak(std::string_view text) {
@@ -99,14 +106,21 @@ std::string DoesNotExist(const NumberLine& n, int value) {
     return "the " + std::string(n.what) + " " + std::to_string(value) + " does not exist";
 }
 
+// Why a text cannot be stored on one line of the file, or the empty text.
+std::string TextProblem(const std::string& text, CodePage page) {
+    if (HasLineBreak(text)) return " holds a line break, which a project file cannot store";
+    const std::string refused = EncodeCodePage(text, page).refused;
+    if (refused.empty()) return {};
+    return " holds " + refused + ", which the code page " + std::string(CodePageCaption(page)) +
+           " cannot store";
+}
+
 // Anything that would make the written file unreadable or read back differently.
-std::optional<Problem> StorageProblem(const Project& p) {
+std::optional<Problem> StorageProblem(const Project& p, CodePage page) {
     const auto texts = InfoTexts(p.info);
     for (std::size_t i = 0; i < texts.size(); ++i)
-        if (HasLineBreak(*texts[i]))
-            return Problem{static_cast<int>(i) + 2,
-                           "the " + std::string(kInfoNames[i]) +
-                               " holds a line break, which a project file cannot store"};
+        if (std::string problem = TextProblem(*texts[i], page); !problem.empty())
+            return Problem{static_cast<int>(i) + 2, "the " + std::string(kInfoNames[i]) + problem};
     if (!IsKnownType(p.type))
         return Problem{kTypeLine, DoesNotExist(kTypeNumber, static_cast<int>(p.type))};
     const auto choices = ChoiceValues(p.choices);
@@ -124,10 +138,9 @@ std::optional<Problem> StorageProblem(const Project& p) {
                                             " values but its grid has " + std::to_string(rows) +
                                             " rows"};
     for (std::size_t r = 0; r < rows; ++r)
-        if (HasLineBreak(p.values[r]))
+        if (std::string problem = TextProblem(p.values[r], page); !problem.empty())
             return Problem{kFirstValueLine + static_cast<int>(r),
-                           "the " + RowName(p.type, r) +
-                               " holds a line break, which a project file cannot store"};
+                           "the " + RowName(p.type, r) + problem};
     return std::nullopt;
 }
 
@@ -150,6 +163,44 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
 
 [[noreturn]] void Reject(int line, const std::string& reason) {
     throw ProjectFileError(line, "Line " + std::to_string(line) + ": " + reason + ".");
+}
+
+// The file's text as UTF-8. A byte-order mark is what an editor that saved the file as UTF-8
+// puts first: the rest is then read as UTF-8 (when it is).
+std::string DecodedText(std::string_view bytes, CodePage page) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (bytes.starts_with(kByteOrderMark)) {
+        bytes.remove_prefix(kByteOrderMark.size());
+        if (IsUtf8(bytes)) return std::string(bytes);
+    }
+    return DecodeCodePage(bytes, page);
+}
+
+// Lines end in CR LF (or LF). A file from a system that ends lines otherwise, or a carriage
+// return inside a line, would read as texts holding a CR that no save could write back.
+void RequireLineEnds(std::string_view text) {
+    constexpr std::string_view kWanted = "; a project file's lines end in CR LF";
+    if (!text.starts_with(kHeader)) return;  // not a project file: the header check says so
+    const std::string_view afterHeader = text.substr(kHeader.size());
+    if (afterHeader.starts_with("\r\r\n"))
+        Reject(1, "the lines end in CR CR LF (a carriage return too many)" + std::string(kWanted));
+    if (afterHeader.starts_with("\r") && !afterHeader.starts_with("\r\n"))
+        Reject(1, "the lines end in a carriage return (CR) alone" + std::string(kWanted));
+    int line = 1;
+    for (std::size_t start = 0; start < text.size() && line <= static_cast<int>(kMaxLines);
+         ++line) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        std::string_view content = text.substr(start, end - start);
+        start = end + 1;
+        if (content.ends_with("\r")) content.remove_suffix(1);
+        if (content.find('\r') == std::string_view::npos) continue;
+        if (content.ends_with("\r"))
+            Reject(line,
+                   "the line ends in CR CR LF (a carriage return too many)" + std::string(kWanted));
+        Reject(line,
+               "the line holds a carriage return (CR) inside it, which a project file "
+               "cannot hold");
+    }
 }
 
 class LineReader {
@@ -180,6 +231,19 @@ class LineReader {
         return value;
     }
 
+    // The closing "End" line after the last value. A file cut short anywhere before it, even
+    // inside the last value, lacks it.
+    void RequireEnd(int line, std::size_t values) const {
+        if (static_cast<std::size_t>(line) > lines_.size())
+            Reject(line, "\"End\" expected: the file is incomplete");
+        const std::string_view text = Trimmed(lines_[static_cast<std::size_t>(line) - 1]);
+        if (text == kEndLine) return;
+        if (!text.empty() && kEndLine.starts_with(text))
+            Reject(line, "\"End\" expected: the file is incomplete");
+        Reject(line, "\"End\" expected after the " + std::to_string(values) +
+                         " values of the connection type, not " + Quoted(Shown(text)));
+    }
+
     // A position or option that exists in the line's list.
     int Listed(const NumberLine& n) const {
         const double value = *Whole(n, false);
@@ -208,14 +272,14 @@ std::vector<std::string> GridValues(const TextGrid& grid) {
     return values;
 }
 
-std::string FormatProject(const Project& project) {
-    if (auto problem = StorageProblem(project)) {
+std::string FormatProject(const Project& project, CodePage page) {
+    if (auto problem = StorageProblem(project, page)) {
         problem->reason[0] = static_cast<char>(std::toupper(problem->reason[0]));
         throw ProjectFileError(problem->line, problem->reason + ".");
     }
     std::string out;
-    const auto addLine = [&out](std::string_view line) {
-        out += line;
+    const auto addLine = [&out, page](std::string_view line) {
+        out += EncodeCodePage(line, page).bytes;
         out += "\r\n";
     };
     addLine(kHeader);
@@ -228,7 +292,9 @@ std::string FormatProject(const Project& project) {
     return out;
 }
 
-Project ParseProject(std::string_view text) {
+Project ParseProject(std::string_view bytes, CodePage page) {
+    const std::string text = DecodedText(bytes, page);
+    RequireLineEnds(text);
     const LineReader reader(text);
     if (reader.Count() == 0 || reader.Required(1, "header") != kHeader)
         Reject(1, "not a JointWright project file (the first line is not " + Quoted(kHeader) + ")");
@@ -256,6 +322,7 @@ Project ParseProject(std::string_view text) {
     for (std::size_t r = 0; r < rows; ++r)
         project.values.emplace_back(
             reader.Required(kFirstValueLine + static_cast<int>(r), RowName(project.type, r)));
+    reader.RequireEnd(kFirstValueLine + static_cast<int>(rows), rows);
     return project;
 }
 

@@ -1,19 +1,13 @@
 #include "results/export.h"
 
 #include <array>
-#include <cerrno>
-#include <cstdint>
-#include <cstdio>
-#include <filesystem>
-#include <system_error>
 
 #include "data/grades.h"
+#include "data/safe_output.h"
 #include "data/sections.h"
 
 namespace jw {
 namespace {
-
-namespace fs = std::filesystem;
 
 constexpr std::string_view kFieldEnd = " ,";
 
@@ -39,17 +33,6 @@ void AddListed(std::string& line, std::string_view name, int position) {
     line += std::to_string(position);
     line += ')';
     line += kFieldEnd;
-}
-
-// The system's reason for the last failure; empty when it gave none.
-std::string SystemReason() {
-    return errno != 0 ? std::generic_category().message(errno) : std::string();
-}
-
-// Cuts the file back to `size` after a failed append; the record's first part must not stay.
-void CutBack(const std::string& path, std::uintmax_t size) {
-    std::error_code ec;
-    if (fs::file_size(path, ec) > size && !ec) fs::resize_file(path, size, ec);
 }
 
 }  // namespace
@@ -78,29 +61,13 @@ std::string ExportLine(const ConnectionInput& input, std::string_view stressRang
     return line;
 }
 
-std::string AppendExportLine(const std::string& path, std::string_view line) {
-    std::string record(line);
-    record += "\r\n";
-    std::error_code ec;
-    const std::uintmax_t before = fs::exists(path, ec) ? fs::file_size(path, ec) : 0;
-    if (ec) return ec.message();
-
-    errno = 0;
-    std::FILE* file = std::fopen(path.c_str(), "ab");
-    if (!file) {
-        const std::string reason = SystemReason();
-        return reason.empty() ? "the file cannot be opened for appending" : reason;
-    }
-    // A buffer that holds the whole record sends it to the file in one write.
-    bool ok = std::setvbuf(file, nullptr, _IOFBF, record.size() + 1) == 0;
-    ok = ok && std::fwrite(record.data(), 1, record.size(), file) == record.size();
-    ok = ok && std::fflush(file) == 0;
-    const std::string reason = ok ? std::string() : SystemReason();
-    const bool closed = std::fclose(file) == 0;
-    if (ok && closed) return {};
-    const std::string why = ok ? SystemReason() : reason;
-    CutBack(path, before);
-    return why.empty() ? "the record could not be written" : why;
+std::string AppendExportLine(const std::string& path, std::string_view line, CodePage page) {
+    EncodedText record = EncodeCodePage(line, page);
+    if (!record.refused.empty())
+        return "the record holds " + record.refused + ", which the code page " +
+               std::string(CodePageCaption(page)) + " cannot store";
+    record.bytes += "\r\n";
+    return AppendRecord(path, record.bytes);
 }
 
 }  // namespace jw

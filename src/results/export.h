@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "data/code_page.h"
 #include "design/design_run.h"
 
 namespace jw {
@@ -17,10 +18,12 @@ namespace jw {
 // summary's stress range.
 std::string ExportLine(const ConnectionInput& input, std::string_view stressRange);
 
-// Appends `line` and CR LF to the file at `path`, creating the file when it is missing. The
-// record goes out in one write; when any part of it fails, whatever was written is cut off
-// again, so the file never ends in half a record. Returns the empty text on success, else the
-// reason.
-std::string AppendExportLine(const std::string& path, std::string_view line);
+// Appends `line` (UTF-8) and CR LF to the file at `path` in the code page, creating the file
+// when it is missing. Several programs may export to one file at once: each record is written
+// whole under a lock, and a record that fails part way is cut off again without touching
+// anyone else's (see AppendRecord). A character the code page cannot hold refuses the record.
+// Returns the empty text on success, else the reason.
+std::string AppendExportLine(const std::string& path, std::string_view line,
+                             CodePage page = kDefaultCodePage);
 
 }  // namespace jw

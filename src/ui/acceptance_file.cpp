@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 
 #include "data/atomic_file.h"
+#include "data/safe_output.h"
 
 namespace jw::ui {
 namespace {
@@ -49,7 +50,7 @@ bool ReadAcceptance(const QString& path) {
     QFile file(path);
     if (!file.exists()) {
         QDir().mkpath(QFileInfo(path).absolutePath());
-        if (file.open(QIODevice::Append)) file.close();
+        WriteOutputFile(QFile::encodeName(path).toStdString(), {});
     }
     if (!file.open(QIODevice::ReadOnly)) return false;
     if (file.size() > kTailBytes) file.seek(file.size() - kTailBytes);
@@ -62,7 +63,7 @@ QString RecordAcceptance(const QString& path) {
         return QStringLiteral("its folder cannot be created");
     const std::string reason = ReplaceFileContents(QFile::encodeName(path).toStdString(),
                                                    std::string(kAcceptLine) + "\r\n");
-    return QString::fromLocal8Bit(reason);
+    return QString::fromUtf8(reason);
 }
 
 }  // namespace jw::ui

@@ -18,12 +18,12 @@ QString DefaultExportPath() {
 }
 
 bool ExportConnection(const QString& path, const ConnectionInput& input, const QString& stressRange,
-                      MessageSink& messages) {
+                      MessageSink& messages, CodePage page) {
     const std::string line = ExportLine(input, ToCoreText(stressRange));
-    const std::string reason = AppendExportLine(QFile::encodeName(path).toStdString(), line);
+    const std::string reason = AppendExportLine(QFile::encodeName(path).toStdString(), line, page);
     if (reason.empty()) return true;
     messages.Show(QStringLiteral("Cannot write \"%1\": %2.")
-                      .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(reason)),
+                      .arg(QDir::toNativeSeparators(path), FromCoreText(reason)),
                   kExportTitle);
     return false;
 }

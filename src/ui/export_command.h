@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "design/design_run.h"
+#include "ui/code_page_setting.h"
 
 namespace jw::ui {
 
@@ -16,10 +17,11 @@ inline const QString kExportTitle = QStringLiteral("Export");
 // folder, the one place every user can write to.
 QString DefaultExportPath();
 
-// Appends the record of `input` with the summary's stress range to the file at `path`. A file
-// that cannot be written is reported, titled "Export", and keeps what it held. True when the
-// record was written.
+// Appends the record of `input` with the summary's stress range to the file at `path`, in the
+// code page of the settings. A file that cannot be written, or a character the code page cannot
+// hold, is reported, titled "Export", and the file keeps what it held. True when the record was
+// written.
 bool ExportConnection(const QString& path, const ConnectionInput& input, const QString& stressRange,
-                      MessageSink& messages);
+                      MessageSink& messages, CodePage page = StoredCodePage());
 
 }  // namespace jw::ui

@@ -10,7 +10,9 @@
 #include <QTableWidget>
 
 #include "drawing/print_sheet.h"
+#include "print/sheet_date.h"
 #include "print/sheet_printer.h"
+#include "ui/code_page_setting.h"
 #include "ui/drawing_view.h"
 #include "ui/message_sink.h"
 #include "ui/result_window.h"
@@ -70,7 +72,7 @@ void ResultWindow::PrintAcceptedConnection() {
 
     SheetContent sheet;
     sheet.info = projectInfo_ ? projectInfo_() : ProjectInfo{};
-    sheet.date = ToCoreText(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+    sheet.date = print::SheetDate(QLocale(), QDate::currentDate(), StoredCodePage());
     sheet.caption = ToCoreText(verdict_->text());
     sheet.summary = GridShown(*summary_);
     sheet.type = input->type;

@@ -5,6 +5,7 @@
 #include <QStringDecoder>
 
 #include "ui/choice_panel.h"
+#include "ui/code_page_setting.h"
 #include "ui/file_dialogs.h"
 #include "ui/input_form.h"
 #include "ui/input_grid.h"
@@ -19,8 +20,9 @@ std::string FilePath(const QString& name) {
     return QFile::encodeName(name).toStdString();
 }
 
-// A message of the project file code: its own words, the path as the system spells it (UTF-8
-// here) and perhaps a quoted line of a file in the single-byte code page.
+// A message of the project file code: its own words, perhaps a quoted line of the file (UTF-8
+// like every text) and the path as the system spells it: UTF-8 here, though a name from an old
+// disk may be in a single-byte code page.
 QString MessageText(const char* text) {
     const QByteArray bytes(text);
     QStringDecoder utf8(QStringDecoder::Utf8);
@@ -63,7 +65,7 @@ bool SaveProject(InputForm& form, const ProjectForm& details, FileDialogs& dialo
     const QString name = dialogs.SaveFileName(&form);
     if (name.isEmpty()) return false;
     try {
-        SaveProjectFile(FilePath(name), ProjectOf(form, details));
+        SaveProjectFile(FilePath(name), ProjectOf(form, details), StoredCodePage());
     } catch (const ProjectFileError& error) {
         messages.Show(MessageText(error.what()), QStringLiteral("Save"));
         return false;
@@ -78,7 +80,7 @@ bool OpenProject(InputForm& form, ProjectForm& details, FileDialogs& dialogs,
     if (name.isEmpty()) return false;
     Project project;
     try {
-        project = LoadProjectFile(FilePath(name));
+        project = LoadProjectFile(FilePath(name), StoredCodePage());
     } catch (const ProjectFileError& error) {
         QString text = MessageText(error.what());
         // A line at fault is named by its number; the file it is in is named here.

@@ -1,6 +1,7 @@
 #include "ui/project_form.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -9,6 +10,7 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include "ui/code_page_setting.h"
 #include "ui/ui_helpers.h"
 
 namespace jw::ui {
@@ -35,6 +37,15 @@ ProjectForm::ProjectForm(QWidget* parent) : QWidget(parent) {
         fields_[i]->setMinimumWidth(260);
         form->addRow(new QLabel(QString::fromLatin1(kLabels[i]), this), fields_[i]);
     }
+    codePage_ = new QComboBox(this);
+    codePage_->setObjectName(QStringLiteral("Combo1"));
+    for (const CodePage page : {CodePage::Windows1252, CodePage::Windows874})
+        codePage_->addItem(FromCoreText(CodePageCaption(page)), static_cast<int>(page));
+    codePage_->setCurrentIndex(codePage_->findData(static_cast<int>(StoredCodePage())));
+    connect(codePage_, &QComboBox::currentIndexChanged, this,
+            [this] { StoreCodePage(static_cast<CodePage>(codePage_->currentData().toInt())); });
+    form->addRow(new QLabel(QStringLiteral("Code page :"), this), codePage_);
+
     auto* ok = new QPushButton(QStringLiteral("&OK"), this);
     ok->setObjectName(QStringLiteral("Command1"));
     ok->setDefault(true);

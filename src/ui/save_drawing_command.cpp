@@ -1,13 +1,14 @@
 #include "ui/save_drawing_command.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
-#include <QSaveFile>
 
 #include "data/design_error.h"
+#include "data/safe_output.h"
 #include "drawing/connection_drawings.h"
 #include "drawing/dxf_canvas.h"
 #include "drawing/svg_canvas.h"
@@ -33,9 +34,14 @@ QString SavePng(const ConnectionInput& input, const QString& path) {
         canvas.SetFont(font);
         DrawConnection(canvas, input.type, input.grid, input.choices);
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
-        return QStringLiteral("Cannot write \"%1\": %2.").arg(path, file.errorString());
+    QBuffer png;
+    if (!png.open(QIODevice::WriteOnly) || !image.save(&png, "PNG"))
+        return QStringLiteral("Cannot write \"%1\": the picture could not be made.").arg(path);
+    const std::string reason = WriteOutputFile(
+        QFile::encodeName(path).toStdString(),
+        std::string_view(png.data().constData(), static_cast<std::size_t>(png.data().size())));
+    if (!reason.empty())
+        return QStringLiteral("Cannot write \"%1\": %2.").arg(path, FromCoreText(reason));
     return {};
 }
 

@@ -13,11 +13,11 @@
 namespace jw::ui {
 
 std::string ToCoreText(const QString& text) {
-    return text.toLatin1().toStdString();
+    return text.toStdString();
 }
 
 QString FromCoreText(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 int TwipsToPixels(int twips, const QWidget* widget) {

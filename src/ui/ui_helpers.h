@@ -11,8 +11,8 @@ class QWidget;
 
 namespace jw::ui {
 
-// The core keeps text in the single-byte code page of its files; characters outside Latin-1
-// cannot be stored there and become "?".
+// The core keeps text as UTF-8, so every character typed survives; the code page of the files
+// is applied only where a file is written, which refuses a character it cannot hold.
 std::string ToCoreText(const QString& text);
 QString FromCoreText(std::string_view text);
 

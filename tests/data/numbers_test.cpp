@@ -101,5 +101,15 @@ TEST(RoundRatio, ReadsBackTheShownTwoDecimals) {
     EXPECT_DOUBLE_EQ(RoundRatio(1.004), 1.0);
 }
 
+// 0.145 x 3 is 0.43499999999999994 in binary; taken to 15 significant digits first it is 0.435,
+// which rounds half away from zero as the engineer expects.
+TEST(Formats, AProductShowsItsDecimalValue) {
+    EXPECT_EQ(FormatFixed(0.145 * 3, 2), "0.44");
+    EXPECT_EQ(FormatTrimmed(0.145 * 3, 4), "0.435");
+    EXPECT_EQ(FormatTrimmed(3.14159265, 4), "3.1416");
+    EXPECT_EQ(FormatTrimmed(1170, 4), "1170");
+    EXPECT_EQ(FormatTrimmed(-0.00001, 4), "0");
+}
+
 }  // namespace
 }  // namespace jw

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "data/text_helpers.h"
+#include "data/units.h"
 
 namespace jw {
 namespace {
@@ -67,6 +68,22 @@ TEST(SectionTables, LookupsOutsideTheTablesFindNothing) {
     EXPECT_EQ(FindAnglePosition("L-50X50X4.43(kg/m)"), 1);
     EXPECT_EQ(HeadingForFamily("I"), kBeamHeading);
     EXPECT_EQ(HeadingForFamily("L"), kAngleHeading);
+}
+
+// A rolled section's area is its two flanges, the web between them and the four root fillets;
+// its mass per metre is that area of steel at 7850 kg/m3. I sections have sloping flanges, so
+// the parallel-flange formula only comes within a few per cent of their table area.
+TEST(SectionTables, AreaAgreesWithTheDimensionsAndTheMassPerMetre) {
+    for (int i = 0; i < kSectionCount; ++i) {
+        const std::string_view row = kSectionRows[i];
+        const double d = SectionField(row, 3), bf = SectionField(row, 4), tw = SectionField(row, 5),
+                     tf = SectionField(row, 6), r1 = SectionField(row, 7);
+        const double area = SectionField(row, 9), mass = SectionField(row, 10);
+        const double geometric = (2 * bf * tf + (d - 2 * tf) * tw + (4 - kPi) * r1 * r1) / 100;
+        const double tolerance = WordAt(row, 1).front() == 'I' ? 0.03 : 0.01;
+        EXPECT_NEAR(area / geometric, 1.0, tolerance) << row;
+        EXPECT_NEAR(mass / (area * 0.785), 1.0, 0.01) << row;
+    }
 }
 
 }  // namespace

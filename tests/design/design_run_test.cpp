@@ -188,5 +188,15 @@ TEST(DesignRun, HalfwayRatiosRoundAwayFromZeroBeforeTheVerdict) {
     EXPECT_EQ(r.summary.At(3, 1), "0.34 / 1.00");
 }
 
+// A count is rounded half to even before it is used: "0.7" is one cleat, and the run designs.
+TEST(DesignRun, AFractionalCountRoundsToWholePlates) {
+    ConnectionInput input = WspWorkedRun();
+    input.grid.At(3, kValueColumn) = "0.7";
+    const DesignResult r = RunDesign(input, NoReportFile());
+    ASSERT_NE(r.status, RunStatus::Stopped) << r.message;
+    EXPECT_EQ(r.state.cleats, 1);
+    EXPECT_EQ(r.table.At(2, 2), RunDesign(WspWorkedRun(), NoReportFile()).table.At(2, 2));
+}
+
 }  // namespace
 }  // namespace jw

@@ -1,6 +1,7 @@
 // End plate and splice designs through the whole design run.
 #include <gtest/gtest.h>
 
+#include "data/numbers.h"
 #include "design/design_run.h"
 #include "design_fixtures.h"
 
@@ -144,6 +145,41 @@ TEST(Splice, ImpossibleFlangeGeometryStopsTheRun) {
         EXPECT_EQ(r.status, RunStatus::Stopped) << c.message;
         EXPECT_EQ(r.message.find(c.message), 0u) << r.message;
     }
+}
+
+// A shear stress that rounds differently from the worked run: fv = 1012/8/3.1416 = 40.2648,
+// shown "40.27"; Ft = sqrt(3030^2 - 4.39 x 40.27^2) = 3028.82 from the shown value (the
+// unrounded 40.2648 would give 3028.83).
+TEST(EndPlate, AllowableTensionComesFromTheShownShearStress) {
+    ConnectionInput input = BmepWorkedRun();
+    input.grid.At(2, kValueColumn) = "1012";
+    const DesignResult r = RunDesign(input, NoReportFile());
+    ASSERT_NE(r.status, RunStatus::Stopped) << r.message;
+    EXPECT_EQ(r.table.At(2, 2), "40.27");
+    EXPECT_EQ(r.table.At(5, 2), "3028.82");
+}
+
+TEST(EndPlate, AZeroPlateThicknessIsNamed) {
+    ConnectionInput input = BmepWorkedRun();
+    input.grid.At(3, kValueColumn) = "0";
+    EXPECT_EQ(RunDesign(input, NoReportFile()).message,
+              "\"End Plate Thicness\" must be greater than 0.");
+}
+
+// A wide flange cleat with small holes: Ag = (2 x 3.0 + 12.0) x 1.2 = 21.6 cm^2, An = (18.0 -
+// 2 x 1.4) x 1.2 = 18.24, Ae = 0.90 x 18.24 = 16.416 (three rows, 2/3 d = 13.3 < bf = 20);
+// 0.6 x 2396 x 21.6 = 31052.16 kg is less than 0.5 x 4079 x 16.416 = 33480.43 kg, so gross
+// yield governs; H = 400000 / 20 = 20000 kg, ratio 0.64.
+TEST(Splice, GrossYieldCanGovernTheFlangeCleatTension) {
+    ConnectionInput input = testing::MakeInput(ConnectionType::BSPL,
+                                               {"400000", "5000", "9", "2", "2", "1", "10", "35",
+                                                "70", "12", "1", "3", "30", "0", "50", "120"},
+                                               "H-200X200X49.9(kg/m)");
+    input.choices.boltDiameter = 0;  // 12 mm.
+    const DesignResult r = RunDesign(input, NoReportFile());
+    ASSERT_NE(r.status, RunStatus::Stopped) << r.message;
+    EXPECT_EQ(FormatFixed(r.values.FlangeCleatTensionCapacity, 2), "31052.16");
+    EXPECT_EQ(r.table.At(13, 2), "0.64");
 }
 
 }  // namespace

@@ -238,6 +238,131 @@ TEST(PageTwo, ReportsWithoutATitleOrAnALine) {
     EXPECT_EQ(noA.printed[0].text, "Result");
 }
 
+// A recorder whose font is `lineEm` of its size high, as a face with tall marks or generous
+// leading is.
+class TallFontRecorder : public SheetRecorder {
+  public:
+    explicit TallFontRecorder(double lineEm) : lineEm_(lineEm) {}
+    double TextHeight(std::string_view) const override { return font_.points * 20 * lineEm_; }
+
+  private:
+    double lineEm_;
+};
+
+// Where a printed text ends, as the recorder measures it.
+double RightEdge(const Printed& p) {
+    return p.x + p.text.size() * RecordingCanvas::kCharWidthTwips;
+}
+
+TEST(TitleBlock, LongTextsAreCutAtTheirBoxesAndNeverShrinkTheSheet) {
+    const std::string long640(640, 'T');
+    const ProjectInfo info{long640, long640, long640, long640, long640, long640};
+    SheetRecorder page;
+    PrintTitleBlock(page, info, long640);
+    // Project and title end inside their box (right edge 7000); the first three fields of the
+    // right box stop before the logo at 9800, the last two inside the box's edge at 11000.
+    const struct {
+        double y;
+        double right;
+    } rows[] = {{1110, 6900}, {1310, 6900},  {510, 9700},  {710, 9700},
+                {910, 9700},  {1110, 10900}, {1310, 10900}};
+    for (const auto& row : rows) {
+        const auto printed = std::find_if(page.printed.begin(), page.printed.end(), [&](auto& p) {
+            return p.y == row.y && p.text.starts_with("TTT") && p.x >= 2000 &&
+                   (row.right < 7000) == (p.x < 7000);
+        });
+        ASSERT_NE(printed, page.printed.end()) << "y " << row.y;
+        EXPECT_TRUE(printed->text.ends_with("\u2026")) << printed->text;
+        EXPECT_LE(RightEdge(*printed), row.right) << "y " << row.y;
+        EXPECT_GT(RightEdge(*printed), row.right - 400) << "cut at the box, not before";
+    }
+    for (const Printed& p : page.printed) EXPECT_LE(RightEdge(p), 11000) << p.text;
+}
+
+std::vector<Printed> InputRowTexts(const SheetRecorder& page) {
+    std::vector<Printed> texts;
+    for (const Printed& p : page.printed)
+        if (p.text != "Input data") texts.push_back(p);
+    return texts;
+}
+
+SheetContent SpliceSheet(const std::vector<std::string>& values = {}) {
+    SheetContent sheet;
+    sheet.input = testing::BsplWorkedRun().grid;
+    for (std::size_t i = 0; i < values.size(); ++i)
+        sheet.input.At(static_cast<int>(i) + 1, kValueColumn) = values[i];
+    ShapeGrid(sheet.summary, 5, 2, 0, 1);
+    return sheet;
+}
+
+TEST(PageOne, TheInputListEndsAboveTheDrawingWhateverTheFont) {
+    const struct {
+        const char* name;
+        double lineEm;
+        double pitch;  // expected, or 0 when only the bounds are checked
+    } cases[] = {
+        {"a font one em high keeps 0.8 of a line", 1.0, 160},
+        {"a tall font closes up its rows", 1.5, (7000 - 60 - 3500 - 300) / 16.0},
+        {"a very tall font is made smaller", 3.0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TallFontRecorder page(c.lineEm);
+        const SheetContent sheet = SpliceSheet();
+        ASSERT_EQ(sheet.input.rows, 17);
+        PrintSheetInputData(page, sheet);
+        const std::vector<Printed> rows = InputRowTexts(page);
+        ASSERT_EQ(rows.size(), 48u) << "16 rows of label, value and unit";
+        double last = 3500;
+        for (const Printed& p : rows) {
+            const double height = p.font.points * 20 * c.lineEm;
+            EXPECT_LE(p.y + height, 7000) << p.text;
+            EXPECT_GE(p.y, last) << p.text;
+            last = p.y;
+        }
+        const double pitch = rows[3].y - rows[0].y;
+        if (c.pitch > 0) {
+            EXPECT_DOUBLE_EQ(pitch, c.pitch);
+        }
+        const double em = rows[0].font.points * 20;
+        EXPECT_GE(pitch, std::min(0.8 * em * c.lineEm, 0.9 * em) - 1e-9) << "rows never crowd";
+        EXPECT_LE(rows[0].font.points, 10) << "never larger than the style";
+    }
+}
+
+TEST(PageOne, AValueNeverPrintsOverItsLabel) {
+    const struct {
+        const char* name;
+        std::vector<std::string> values;
+    } cases[] = {
+        {"values as designed", {}},
+        {"values typed with decimals", std::vector<std::string>(16, "60.000")},
+        {"a value wider than the room to move", {std::string(60, '9')}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SheetRecorder page;
+        const SheetContent sheet = SpliceSheet(c.values);
+        PrintSheetInputData(page, sheet);
+        const std::vector<Printed> rows = InputRowTexts(page);
+        ASSERT_EQ(rows.size(), 48u);
+        // Just enough room for the longest label and its value, a space apart, and no more.
+        double needed = 4250;
+        for (int r = 1; r < sheet.input.rows; ++r)
+            needed = std::max(needed, 1000 + 100.0 * (sheet.input.At(r, kLabelColumn).size() + 1 +
+                                                      sheet.input.At(r, kValueColumn).size()));
+        const double room = 6250 - 500;  // the widest unit, "kg-cm", keeps clear of the summary
+        for (std::size_t i = 0; i < rows.size(); i += 3) {
+            const Printed &label = rows[i], &value = rows[i + 1], &unit = rows[i + 2];
+            EXPECT_LE(RightEdge(label) + 100, value.x) << label.text << " | " << value.text;
+            EXPECT_LE(RightEdge(value), unit.x) << value.text;
+            EXPECT_LE(RightEdge(unit), 6250) << "clear of the summary: " << unit.text;
+            EXPECT_DOUBLE_EQ(RightEdge(value), std::min(needed, room - 250)) << value.text;
+        }
+        EXPECT_EQ(rows[1].text.ends_with("\u2026"), c.values.size() == 1) << rows[1].text;
+    }
+}
+
 SheetContent AcceptedSheet() {
     const ConnectionInput input = testing::BmepWorkedRun();
     SheetContent sheet =
@@ -277,6 +402,50 @@ TEST(WholeSheet, TwoPagesWithTheTitleBlockOnBothAndTheDrawingInItsPlace) {
         for (const double y : {call.y1, call.y2}) EXPECT_LE(y, 11000);
     }
     EXPECT_GT(drawn, 10);
+}
+
+// Drawings whose classic window would leave parts and labels out print whole inside their
+// square, texts included, and never over the input data beside it.
+TEST(WholeSheet, AnAwkwardDrawingStaysInsideItsSquare) {
+    const ConnectionInput cases[] = {
+        testing::MakeInput(ConnectionType::WSP,
+                           {"5000", "6", "1", "5", "1", "10", "25", "60", "70", "5", "2"},
+                           "H-100X50X9.3(kg/m)"),
+        testing::MakeInput(ConnectionType::BSPL,
+                           {"300000", "5000", "9", "2", "2", "2", "10", "35", "70", "40", "2", "3",
+                            "30", "20", "45", "40"},
+                           "H-200X100X21.3(kg/m)"),
+    };
+    for (const ConnectionInput& input : cases) {
+        SheetContent sheet = AcceptedSheet();
+        sheet.type = input.type;
+        sheet.choices = input.choices;
+        sheet.input = input.grid;
+        SheetRecorder page;
+        PrintSheetDrawing(page, sheet, 2000, 7000);
+        // The default drawing size, 5400 twips square, from (2000, 7000); the page counts down.
+        int texts = 0;
+        for (const DrawCall& call : page.Calls()) {
+            double left = std::min(call.x1, call.x2), right = std::max(call.x1, call.x2);
+            double top = std::min(call.y1, call.y2), bottom = std::max(call.y1, call.y2);
+            if (call.kind == DrawCall::Kind::Window) continue;
+            if (call.kind == DrawCall::Kind::Circle) {
+                left = call.x1 - call.x2, right = call.x1 + call.x2;
+                top = call.y1 - call.x2, bottom = call.y1 + call.x2;
+            }
+            if (call.kind == DrawCall::Kind::Text) {
+                ++texts;
+                left = call.x1, right = call.x1 + page.TextWidth(call.text);
+                top = call.y1, bottom = call.y1 + page.TextHeight(call.text);
+            }
+            const std::string what = std::string(TypeName(input.type)) + " \"" + call.text + "\"";
+            EXPECT_GE(left, 2000 - 1e-6) << what;
+            EXPECT_LE(right, 7400 + 1e-6) << what;
+            EXPECT_GE(top, 7000 - 1e-6) << what;
+            EXPECT_LE(bottom, 12400 + 1e-6) << what;
+        }
+        EXPECT_GT(texts, 10) << TypeName(input.type);
+    }
 }
 
 TEST(WholeSheet, ADrawingThatCannotBeMadeEndsNoDocument) {

@@ -15,6 +15,7 @@
 #include "design/standard_proposals.h"
 #include "print/painter_canvas.h"
 #include "print/printer_fonts.h"
+#include "print/sheet_date.h"
 #include "print/sheet_printer.h"
 
 using namespace jw;
@@ -77,6 +78,7 @@ class SheetPrinterTest : public QObject {
     void EveryTypeFitsThePageWithoutCollisions();
     void AnOversizedDrawingScalesTheSheetDown();
     void PdfIsWrittenWholeOrNotAtAll();
+    void DateIsReadableInEveryLocale();
 };
 
 void SheetPrinterTest::SheetFontsFindTheNearestInstalledFaces() {
@@ -97,18 +99,31 @@ void SheetPrinterTest::SheetFontsFindTheNearestInstalledFaces() {
 void SheetPrinterTest::EveryTypeFitsThePageWithoutCollisions_data() {
     QTest::addColumn<int>("type");
     QTest::addColumn<int>("paper");
+    QTest::addColumn<QString>("variant");
     for (const int type : {1, 2, 3, 4})
         for (const QPageSize::PageSizeId paper : {QPageSize::A4, QPageSize::Letter})
-            QTest::addRow("%s on %s", TypeName(ConnectionType(type)).data(),
-                          paper == QPageSize::A4 ? "A4" : "Letter")
-                << type << int(paper);
+            for (const char* variant :
+                 {"as designed", "640-character texts", "values typed with decimals"})
+                QTest::addRow("%s on %s, %s", TypeName(ConnectionType(type)).data(),
+                              paper == QPageSize::A4 ? "A4" : "Letter", variant)
+                    << type << int(paper) << QString::fromLatin1(variant);
 }
 
 void SheetPrinterTest::EveryTypeFitsThePageWithoutCollisions() {
     QFETCH(int, type);
     QFETCH(int, paper);
-    const SheetContent sheet = WidestAcceptedSheet(ConnectionType(type));
+    QFETCH(QString, variant);
+    SheetContent sheet = WidestAcceptedSheet(ConnectionType(type));
     QVERIFY(!sheet.report.empty());
+    if (variant == QStringLiteral("640-character texts")) {
+        std::string text;
+        while (text.size() < 640) text += "Tower B, grid line 12 ";
+        text.resize(640);
+        sheet.info = ProjectInfo{text, text, text, text, text, text};
+    } else if (variant == QStringLiteral("values typed with decimals")) {
+        for (int row = 1; row < sheet.input.rows; ++row)
+            sheet.input.At(row, kValueColumn) += ".000";
+    }
     QTemporaryDir folder;
     QPdfWriter device(folder.filePath("measure.pdf"));
     QPageLayout layout = print::DefaultSheetLayout();
@@ -128,6 +143,9 @@ void SheetPrinterTest::EveryTypeFitsThePageWithoutCollisions() {
                  qPrintable(a.text));
         // The drawing's own labels are the drawing's business.
         if (a.page == 0 && drawing.contains(a.box.topLeft())) continue;
+        // Everything above the drawing ends above it: the input list above all.
+        if (a.page == 0 && a.box.top() < drawing.top())
+            QVERIFY2(a.box.bottom() <= drawing.top(), qPrintable(a.text));
         for (std::size_t j = i + 1; j < page.boxes.size(); ++j) {
             const TextBox& b = page.boxes[j];
             if (b.text.isEmpty() || b.page != a.page ||
@@ -144,9 +162,10 @@ void SheetPrinterTest::AnOversizedDrawingScalesTheSheetDown() {
     QTemporaryDir folder;
     QPdfWriter device(folder.filePath("big.pdf"));
     device.setPageLayout(print::DefaultSheetLayout());
-    // The drawing reaches down to about 18000 twips of a 16118-twip printable height.
+    // The drawing, fitted to its 12000-twip square from x = 2000, reaches across to about
+    // 13500 twips of an 11180-twip printable width.
     const double scale = print::SheetFitScale(device, sheet);
-    QVERIFY2(scale > 0.85 && scale < 0.95, qPrintable(QString::number(scale)));
+    QVERIFY2(scale > 0.78 && scale < 0.88, qPrintable(QString::number(scale)));
     QCOMPARE(print::PrintSheetToPdf(folder.filePath("big.pdf"), sheet), QString());
 }
 
@@ -173,6 +192,27 @@ void SheetPrinterTest::PdfIsWrittenWholeOrNotAtAll() {
     const QString nowhere = folder.filePath("missing/sheet.pdf");
     QVERIFY(!print::PrintSheetToPdf(nowhere, sheet).isEmpty());
     QVERIFY(!QFile::exists(nowhere));
+}
+
+// The locale's short date where the sheet's code page can print it; ISO 8601 where its digits
+// or direction marks would print as "?".
+void SheetPrinterTest::DateIsReadableInEveryLocale() {
+    const QDate date(2026, 8, 12);
+    const struct {
+        const char* locale;
+        CodePage page;
+        bool iso;
+    } cases[] = {
+        {"en_US", CodePage::Windows1252, false}, {"de_DE", CodePage::Windows1252, false},
+        {"th_TH", CodePage::Windows874, false},  {"ar_EG", CodePage::Windows1252, true},
+        {"fa_IR", CodePage::Windows1252, true},  {"ar_EG", CodePage::Windows874, true},
+    };
+    for (const auto& c : cases) {
+        const QLocale locale(QString::fromLatin1(c.locale));
+        const std::string expected =
+            c.iso ? "2026-08-12" : locale.toString(date, QLocale::ShortFormat).toStdString();
+        QCOMPARE(print::SheetDate(locale, date, c.page), expected);
+    }
 }
 
 QTEST_MAIN(SheetPrinterTest)

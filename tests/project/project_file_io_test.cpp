@@ -151,7 +151,9 @@ TEST_F(ProjectFileIo, LoadFailuresNameThePathOrTheLine) {
     } cases[] = {
         {"missing file", PathOf("none.Bol"), 0,
          "Cannot open \"" + PathOf("none.Bol") + "\": No such file or directory."},
-        {"a folder", PathOf("folder.Bol"), 0, "Cannot read \"" + PathOf("folder.Bol") + "\": "},
+        {"a folder", PathOf("folder.Bol"), 0,
+         "Cannot open \"" + PathOf("folder.Bol") + "\": it is a folder, not a file."},
+        {"a device", "/dev/zero", 0, "Cannot open \"/dev/zero\": it is a device, not a file."},
         {"too large", PathOf("big.Bol"), 0,
          "Cannot open \"" + PathOf("big.Bol") + "\": the file is larger than 1 MB"},
         {"not complete", PathOf("short.Bol"), 3, "Line 3: the file ends before the title."},

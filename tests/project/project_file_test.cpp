@@ -192,6 +192,8 @@ TEST(ProjectFile, ReadingAcceptsOtherWritersForms) {
     extra.insert(extra.end(), {"anything", "", "more"});
     std::string noFinalBreak = Join(WspLines());
     noFinalBreak.resize(noFinalBreak.size() - 2);
+    std::string noFinalLineFeed = Join(WspLines());
+    noFinalLineFeed.pop_back();
     struct Case {
         const char* name;
         std::string text;
@@ -200,9 +202,11 @@ TEST(ProjectFile, ReadingAcceptsOtherWritersForms) {
         {"numbers without blanks", Join(bare)},
         {"numbers with tabs and more blanks", Join(WithLine(9, "\t  2   "))},
         {"number written as 2.0", Join(WithLine(9, "2.0"))},
-        {"no End line", Join(FirstLines(24))},
         {"lines after the last row ignored", Join(extra)},
         {"no line break after End", noFinalBreak},
+        {"only the LF of the last line break missing", noFinalLineFeed},
+        {"End with blanks around it", Join(WithLine(25, " End\t"))},
+        {"a UTF-8 byte-order mark before the header", "\xEF\xBB\xBF" + Join(WspLines())},
         {"a number on line 13 of another type is not used", Join(WithLine(13, " 4 "))},
         {"exactly 50 lines (padded with empty lines)", Join(FirstLines(50, extra))},
     };
@@ -228,7 +232,7 @@ TEST(ProjectFile, RejectsFaultyFilesNamingTheLine) {
         {"empty file", "", 1,
          "Line 1: not a JointWright project file (the first line is not \"TAV JOINTWRIGHT\")."},
         {"other header", Join(WithLine(1, "TAV JOINTWRIGHT 2")), 1, "Line 1: not a JointWright"},
-        {"byte order mark", "\xEF\xBB\xBF" + Join(WspLines()), 1, "Line 1: not a"},
+        {"byte-order mark of UTF-16", "\xFF\xFE" + Join(WspLines()), 1, "Line 1: not a"},
         {"51 lines", Join(tooLong), 51, "Line 51: the file has more than 50 lines"},
         {"type not a number", Join(WithLine(8, "WSP")), 8,
          "Line 8: the connection type \"WSP\" is not a whole number."},
@@ -268,6 +272,94 @@ TEST(ProjectFile, RejectsFaultyFilesNamingTheLine) {
     };
     for (const auto& c : cases)
         ExpectRefused([&] { ParseProject(c.text); }, c.line, c.message, c.name);
+}
+
+// Every writer ends the file with "End": a file without it was cut short, and its last value
+// may be cut with it ("115" read as "11").
+TEST(ProjectFile, RefusesAFileCutShortBeforeItsEndLine) {
+    const std::string whole = Join(WithLine(24, "115"));  // ends "115\r\nEnd\r\n"
+    const std::string incomplete = "Line 25: \"End\" expected: the file is incomplete.";
+    struct Case {
+        const char* name;
+        std::string text;
+        std::string message;
+    } cases[] = {
+        {"no End line", Join(FirstLines(24)), incomplete},
+        {"cut inside End", whole.substr(0, whole.size() - 3), incomplete},
+        {"cut before End", whole.substr(0, whole.size() - 5), incomplete},
+        {"cut inside the line break before End", whole.substr(0, whole.size() - 6), incomplete},
+        {"cut inside the last value (115 would read 11)", whole.substr(0, whole.size() - 8),
+         incomplete},
+        {"a value where End belongs", Join(WithLine(25, "2")),
+         "Line 25: \"End\" expected after the 11 values of the connection type, not \"2\"."},
+        {"an empty line where End belongs", Join(WithLine(25, "")),
+         "Line 25: \"End\" expected after the 11 values of the connection type, not \"\"."},
+    };
+    for (const auto& c : cases) ExpectRefused([&] { ParseProject(c.text); }, 25, c.message, c.name);
+}
+
+// Line ends of other systems, and a carriage return inside a line, would read as texts that
+// hold a CR and that no save can write back.
+TEST(ProjectFile, RefusesOtherLineEndsAndCarriageReturnsInsideLines) {
+    const std::string wanted = "; a project file's lines end in CR LF.";
+    struct Case {
+        const char* name;
+        std::string text;
+        int line;
+        std::string message;
+    } cases[] = {
+        {"CR alone", Join(WspLines(), "\r"), 1,
+         "Line 1: the lines end in a carriage return (CR) alone" + wanted},
+        {"CR CR LF", Join(WspLines(), "\r\r\n"), 1,
+         "Line 1: the lines end in CR CR LF (a carriage return too many)" + wanted},
+        {"CR CR LF after a BOM", "\xEF\xBB\xBF" + Join(WspLines(), "\r\r\n"), 1,
+         "Line 1: the lines end in CR CR LF"},
+        {"one line ends in CR CR LF", Join(WithLine(3, "Connection 01\r")), 3,
+         "Line 3: the line ends in CR CR LF (a carriage return too many)" + wanted},
+        {"a CR inside the title", Join(WithLine(3, "Conn\rection")), 3,
+         "Line 3: the line holds a carriage return (CR) inside it, which a project file cannot "
+         "hold."},
+        {"a CR inside a value", Join(WithLine(16, "1\r5")), 16,
+         "Line 16: the line holds a carriage return (CR) inside it"},
+    };
+    for (const auto& c : cases)
+        ExpectRefused([&] { ParseProject(c.text); }, c.line, c.message, c.name);
+}
+
+// The texts are kept in the chosen code page and read back as typed; a character the code page
+// cannot hold is refused by name, never written as "?".
+TEST(ProjectFile, TextsKeepEveryCharacterOfTheirCodePage) {
+    Project thai = WspSample();
+    thai.info.project = "\u0E2D\u0E32\u0E04\u0E32\u0E23 A";  // "อาคาร A", a building
+    thai.info.title = "\u20AC 12 \u2013 \u201Cok\u201D";
+    const std::string bytes = FormatProject(thai, CodePage::Windows874);
+    EXPECT_NE(bytes.find("\r\n\xCD\xD2\xA4\xD2\xC3 A\r\n\x80 12 \x96 \x93ok\x94\r\n"),
+              std::string::npos);
+    EXPECT_EQ(ParseProject(bytes, CodePage::Windows874).info.project, thai.info.project);
+    EXPECT_EQ(ParseProject(bytes, CodePage::Windows874).info.title, thai.info.title);
+
+    Project western = WspSample();
+    western.info.engineer = "Fran\u00E7ois M\u00FCller \u20AC";
+    const std::string latin = FormatProject(western, CodePage::Windows1252);
+    EXPECT_NE(latin.find("\r\nFran\xE7ois M\xFCller \x80\r\n"), std::string::npos);
+    EXPECT_EQ(ParseProject(latin).info.engineer, western.info.engineer);
+
+    ExpectRefused([&] { FormatProject(thai, CodePage::Windows1252); }, 2,
+                  "The project name holds \"\u0E2D\" (U+0E2D), which the code page Windows-1252 "
+                  "(Western European) cannot store.",
+                  "Thai in Windows-1252");
+    ExpectRefused([&] { FormatProject(western, CodePage::Windows874); }, 6,
+                  "The engineer holds \"\u00E7\" (U+00E7), which the code page Windows-874",
+                  "a cedilla in Windows-874");
+    Project value = WspSample();
+    value.values[0] = "10000\u2009";  // a thin space typed after the number
+    ExpectRefused([&] { FormatProject(value); }, 14,
+                  "The value of grid row 1 (\"Design Shear Force\") holds \"\u2009\" (U+2009)",
+                  "a thin space in a value");
+
+    // A file an editor saved as UTF-8, with its byte-order mark, keeps its characters.
+    const std::string utf8 = "\xEF\xBB\xBF" + Join(WithLine(2, "\u0E2D\u0E32\u0E04\u0E32\u0E23 A"));
+    EXPECT_EQ(ParseProject(utf8).info.project, thai.info.project);
 }
 
 TEST(ProjectFile, RefusesToFormatWhatCannotBeReadBack) {

@@ -11,6 +11,11 @@
 
 #ifdef __linux__
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <map>
+#include <set>
 #endif
 
 namespace jw {
@@ -156,6 +161,18 @@ TEST_F(AppendExportLineTest, KeepsWhatTheFileHeld) {
     EXPECT_EQ(FileBytes(path), "older record without a line endnew\r\n");
 }
 
+TEST_F(AppendExportLineTest, RecordsAreWrittenInTheCodePage) {
+    const fs::path path = folder_ / "BoltData.txt";
+    EXPECT_EQ(
+        AppendExportLine(path.string(), "Type WSP ,\u0E01\u0E02 ,\u20AC", CodePage::Windows874),
+        "");
+    EXPECT_EQ(FileBytes(path), "Type WSP ,\xA1\xA2 ,\x80\r\n");
+    EXPECT_EQ(AppendExportLine(path.string(), "Type WSP ,\u0E01 ,"),
+              "the record holds \"\u0E01\" (U+0E01), which the code page Windows-1252 (Western "
+              "European) cannot store");
+    EXPECT_EQ(FileBytes(path), "Type WSP ,\xA1\xA2 ,\x80\r\n") << "nothing of a refused record";
+}
+
 TEST_F(AppendExportLineTest, ReportsAFileThatCannotBeWritten) {
     const fs::path missingFolder = folder_ / "no such folder" / "BoltData.txt";
     EXPECT_NE(AppendExportLine(missingFolder.string(), "line"), "");
@@ -180,6 +197,82 @@ TEST_F(AppendExportLineTest, AFailedAppendLeavesNoHalfRecord) {
     std::signal(SIGXFSZ, oldSignal);
     EXPECT_NE(reason, "");
     EXPECT_EQ(FileBytes(path), "kept\r\n");
+}
+
+// The record of exporter `e`'s `r`-th export: lengths differ so records straddle the end of the
+// disk at every offset.
+std::string ConcurrentRecord(int e, int r) {
+    return "Type WSP ,exporter " + std::to_string(e) + " record " + std::to_string(r) + " ," +
+           std::string(40 + (r * 7) % 50, 'x') + " ,Stress Range = 0.10 / 0.90";
+}
+
+// Exporters appending to one file at the same time on a disk that fills up (the file size limit
+// lets a write through up to the limit and refuses the rest, as a full disk does): every record
+// an exporter was told was written is in the file whole and once, and nothing else is.
+TEST_F(AppendExportLineTest, ConcurrentExportersOnAFillingDiskLoseNoReportedRecord) {
+    // Every record waits for the disk; a memory file system keeps the test quick.
+    const fs::path memory = "/dev/shm";
+    const fs::path path = (fs::is_directory(memory) && access(memory.c_str(), W_OK) == 0
+                               ? memory / ("jw_export_" + std::to_string(getpid()) + ".txt")
+                               : folder_ / "BoltData.txt");
+    struct Remove {
+        fs::path path;
+        ~Remove() { fs::remove(path); }
+    } remove{path};
+    constexpr int kExporters = 6;
+    constexpr int kRecords = 150;
+    constexpr rlim_t kDiskBytes = 16 * 1024;
+    int reports[2];
+    ASSERT_EQ(pipe(reports), 0);
+    std::vector<pid_t> exporters;
+    for (int e = 0; e < kExporters; ++e) {
+        const pid_t pid = fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            close(reports[0]);
+            std::signal(SIGXFSZ, SIG_IGN);
+            rlimit limit{};
+            getrlimit(RLIMIT_FSIZE, &limit);
+            limit.rlim_cur = kDiskBytes;
+            setrlimit(RLIMIT_FSIZE, &limit);
+            for (int r = 0; r < kRecords; ++r) {
+                if (!AppendExportLine(path.string(), ConcurrentRecord(e, r)).empty()) continue;
+                const std::string told = std::to_string(e) + " " + std::to_string(r) + "\n";
+                if (write(reports[1], told.data(), told.size()) < 0) _exit(2);
+            }
+            _exit(0);
+        }
+        exporters.push_back(pid);
+    }
+    close(reports[1]);
+    std::string told;
+    char buffer[4096];
+    for (ssize_t n; (n = read(reports[0], buffer, sizeof buffer)) > 0;) told.append(buffer, n);
+    close(reports[0]);
+    for (const pid_t pid : exporters) {
+        int status = 0;
+        waitpid(pid, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+
+    std::set<std::string> reported;
+    std::istringstream lines(told);
+    for (int e, r; lines >> e >> r;) reported.insert(ConcurrentRecord(e, r));
+    const std::string bytes = FileBytes(path);
+    EXPECT_EQ(bytes.find('\0'), std::string::npos) << "no NUL bytes";
+    EXPECT_TRUE(bytes.empty() || bytes.ends_with("\r\n")) << "no half record at the end";
+    std::map<std::string, int> inFile;
+    for (std::size_t start = 0, end; (end = bytes.find("\r\n", start)) != std::string::npos;
+         start = end + 2)
+        ++inFile[bytes.substr(start, end - start)];
+    for (const auto& [record, count] : inFile) {
+        EXPECT_EQ(count, 1) << record;
+        EXPECT_EQ(reported.count(record), 1u) << "a torn or unreported record: " << record;
+    }
+    for (const std::string& record : reported)
+        EXPECT_EQ(inFile.count(record), 1u) << "reported as written but lost: " << record;
+    EXPECT_GT(reported.size(), 50u);
+    EXPECT_LT(reported.size(), std::size_t{kExporters * kRecords}) << "the disk never filled";
 }
 #endif
 

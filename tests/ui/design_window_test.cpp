@@ -52,6 +52,7 @@ class DesignWindowTest : public QObject {
     void FlashAlternatesRedAndYellowOnly_data();
     void FlashAlternatesRedAndYellowOnly();
     void StoppedRunSaysWhyAndKeepsTheLastResult();
+    void AReadOnlyReportIsNotReplaced();
     void BackShowsThePreviewAndAllowsAnotherRun();
     void ClosingTheResultShowsTheForm();
     void KeyReleaseRestoresTheReportText();
@@ -266,6 +267,26 @@ void DesignWindowTest::StoppedRunSaysWhyAndKeepsTheLastResult() {
     QVERIFY(controller_->Form().isVisible());
     QVERIFY(!window.isVisible());
     QCOMPARE(Cell(window.Summary(), 4, 1), QString("Accept"));
+}
+
+// A report made read-only was made so on purpose, as a read-only project file is: the run says
+// so and the file keeps what it held.
+void DesignWindowTest::AReadOnlyReportIsNotReplaced() {
+    QFile report(reportPath_);
+    QVERIFY(report.open(QIODevice::WriteOnly));
+    report.write("issued report");
+    report.close();
+    QVERIFY(report.setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    FillWsp(controller_->Form(), "2");
+    controller_->Calculate();
+    QCOMPARE(messages_->shown.size(), std::size_t{1});
+    QCOMPARE(messages_->shown[0].text,
+             QStringLiteral("Cannot write \"%1\": the file is read-only.").arg(reportPath_));
+    QVERIFY(controller_->Form().isVisible());
+    QVERIFY(report.open(QIODevice::ReadOnly));
+    QCOMPARE(report.readAll(), QByteArray("issued report"));
+    report.close();
+    QVERIFY(report.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
 }
 
 void DesignWindowTest::BackShowsThePreviewAndAllowsAnotherRun() {

@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "ui/design_controller.h"
+#include "ui/export_command.h"
 #include "ui/result_window.h"
 #include "ui_test_support.h"
 
@@ -33,6 +34,7 @@ class ExportCommandTest : public QObject {
     void AcceptedConnectionAppendsOneLine();
     void RejectedConnectionIsRefused();
     void UnwritableFileIsReported();
+    void ACharacterTheCodePageCannotHoldIsReported();
 
   private:
     ResultWindow& Run(const QString& plates);
@@ -107,6 +109,24 @@ void ExportCommandTest::UnwritableFileIsReported() {
     QVERIFY2(messages_->shown[0].text.startsWith(
                  QStringLiteral("Cannot write \"%1\": ").arg(QDir::toNativeSeparators(missing))),
              qPrintable(messages_->shown[0].text));
+}
+
+void ExportCommandTest::ACharacterTheCodePageCannotHoldIsReported() {
+    jw::ConnectionInput input;
+    input.type = jw::ConnectionType::BMEP;
+    input.grid = jw::BuildInputGrid(input.type);
+    input.grid.At(1, jw::kValueColumn) = "100000\u0E01";  // a Thai letter typed after a number
+    QVERIFY(!jw::ui::ExportConnection(exportPath_, input, QStringLiteral("0.10 / 0.90"), *messages_,
+                                      jw::CodePage::Windows1252));
+    QCOMPARE(messages_->shown.size(), std::size_t{1});
+    QVERIFY2(messages_->shown[0].text.endsWith(
+                 QString::fromUtf8(": the record holds \"\u0E01\" (U+0E01), which the code page "
+                                   "Windows-1252 (Western European) cannot store.")),
+             qPrintable(messages_->shown[0].text));
+    QVERIFY(!QFile::exists(exportPath_));
+    QVERIFY(jw::ui::ExportConnection(exportPath_, input, QStringLiteral("0.10 / 0.90"), *messages_,
+                                     jw::CodePage::Windows874));
+    QVERIFY(FileBytes(exportPath_).contains(",100000\xA1 ,"));
 }
 
 QTEST_MAIN(ExportCommandTest)

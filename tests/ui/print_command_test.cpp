@@ -116,7 +116,7 @@ void PrintCommandTest::EndsWithoutASheet_data() {
     QTest::newRow("missing report") << "2"
                                     << "delete report" << 0 << "cannot be read";
     QTest::newRow("printer error") << "2"
-                                   << "missing folder" << 1 << "cannot be written";
+                                   << "missing folder" << 1 << "Cannot write";
 }
 
 void PrintCommandTest::EndsWithoutASheet() {

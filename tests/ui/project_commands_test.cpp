@@ -1,9 +1,12 @@
 // Save and Open on the main form: every type round-trips with its title-block texts and blanks,
 // the advisor cannot change an opened project, a file that is refused changes nothing, a failed
 // save says so, and the dialogs carry their titles, filters and proposed name.
+#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -65,6 +68,7 @@ Screen ScreenOf(const InputForm& form) {
 class ProjectCommandsTest : public QObject {
     Q_OBJECT
   private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void EveryTypeRoundTrips_data();
@@ -76,6 +80,7 @@ class ProjectCommandsTest : public QObject {
     void CancelChangesNothing();
     void FailedSaveIsReported();
     void DialogsAsWritten();
+    void TextsAreKeptInTheChosenCodePage();
 
   private:
     QString Path(const QString& name) const { return folder_.filePath(name); }
@@ -87,6 +92,12 @@ class ProjectCommandsTest : public QObject {
     ScriptedDialogs* dialogs_ = nullptr;
     InputForm* form_ = nullptr;
 };
+
+void ProjectCommandsTest::initTestCase() {
+    // The code page is a setting: the tests keep theirs apart from the user's.
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings().clear();
+}
 
 void ProjectCommandsTest::init() {
     QVERIFY(folder_.isValid());
@@ -199,6 +210,8 @@ void ProjectCommandsTest::RefusedFileChangesNothing_data() {
     badBeam.replace(" 21 ", " 91 ");
     QTest::newRow("beam that does not exist") << badBeam << "Line 11:";
     QTest::newRow("cut short") << wsp.left(wsp.indexOf("75\r\n")) << "Line 21:";
+    QTest::newRow("cut before End")
+        << wsp.left(wsp.indexOf("End")) << "Line 25: \"End\" expected: the file is incomplete.";
     QTest::newRow("more than 50 lines") << wsp + QByteArray(40, '\n') << "Line 51:";
     QTest::newRow("missing file") << QByteArray() << "Cannot open";
 }
@@ -274,6 +287,42 @@ void ProjectCommandsTest::DialogsAsWritten() {
     QCOMPARE(open->nameFilters(), filters);
     QCOMPARE(open->acceptMode(), QFileDialog::AcceptOpen);
     QCOMPARE(open->fileMode(), QFileDialog::ExistingFile);
+}
+
+// Thai texts need Windows-874; in Windows-1252 they are refused by name at Save, never written
+// as "?". The choice is made on the project form and remembered in the settings.
+void ProjectCommandsTest::TextsAreKeptInTheChosenCodePage() {
+    const QString thai = QString::fromUtf8("\u0E2D\u0E32\u0E04\u0E32\u0E23 A");  // building A
+    jw::ui::ProjectForm& details = form_->ProjectWindow();
+    QCOMPARE(details.CodePageList().currentIndex(), 0);
+    details.Field(1).setText(thai);
+    const QString path = Path(QStringLiteral("thai.Bol"));
+    Save(path);
+    QCOMPARE(messages_->shown.size(), std::size_t{1});
+    QCOMPARE(messages_->shown[0].text,
+             QStringLiteral("Cannot save \"%1\". The title holds \"%2\" (U+0E2D), which the code "
+                            "page Windows-1252 (Western European) cannot store.")
+                 .arg(path, thai.left(1)));
+    QVERIFY(!QFile::exists(path));
+
+    details.CodePageList().setCurrentIndex(1);
+    QCOMPARE(QSettings().value(QStringLiteral("Files/CodePage")).toString(),
+             QStringLiteral("cp874"));
+    Save(path);
+    QCOMPARE(messages_->shown.size(), std::size_t{1});
+    QCOMPARE(FileBytes(path).split('\n')[2], QByteArray("\xCD\xD2\xA4\xD2\xC3 A\r"));
+
+    details.SetInfo(jw::ProjectInfo{});
+    Open(path);
+    QCOMPARE(details.Field(1).text(), thai);
+    jw::ui::ProjectForm remembered;
+    QCOMPARE(remembered.CodePageList().currentIndex(), 1);
+
+    // Windows-1252 holds the euro sign where Latin-1 had a control code.
+    details.CodePageList().setCurrentIndex(0);
+    details.Field(1).setText(QString::fromUtf8("\u20AC 5000"));
+    Save(path);
+    QCOMPARE(FileBytes(path).split('\n')[2], QByteArray("\x80 5000\r"));
 }
 
 QTEST_MAIN(ProjectCommandsTest)

@@ -2,6 +2,7 @@
 // line deciding between the main form and the disclaimer, and the disclaimer's choices.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -49,6 +50,7 @@ class StartUpTest : public QObject {
     void DecliningOrClosingEndsTheProgram();
     void AcceptanceThatCannotBeRecordedIsSaidAndLetsTheUserIn();
     void AcceptanceFileFallsBackToTheConfigFolder();
+    void AcceptanceIsNeverWrittenThroughADanglingLink();
 
   private:
     // A start to the splash's end; true when the main form was asked for.
@@ -231,6 +233,17 @@ void StartUpTest::AcceptanceFileFallsBackToTheConfigFolder() {
     const QString noFolder = folder_.filePath(QStringLiteral("not there"));
     QCOMPARE(jw::ui::AcceptanceFilePath(noFolder, config),
              QDir(config).filePath(QStringLiteral("Accept.txt")));
+}
+
+// An Accept.txt that is a link to nothing is refused: no file appears where the link points
+// (another user's planted link could point anywhere).
+void StartUpTest::AcceptanceIsNeverWrittenThroughADanglingLink() {
+    const QString target = folder_.filePath(QStringLiteral("elsewhere.txt"));
+    QVERIFY(QFile::link(target, path_));
+    QVERIFY(!jw::ui::ReadAcceptance(path_));
+    QVERIFY(!jw::ui::RecordAcceptance(path_).isEmpty());
+    QVERIFY(!QFile::exists(target));
+    QVERIFY(QFileInfo(path_).isSymLink());
 }
 
 QTEST_MAIN(StartUpTest)

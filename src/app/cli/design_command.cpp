@@ -14,65 +14,94 @@ namespace {
 
 constexpr const char* kDesignHelp =
     "Usage: jointwright-cli design FILE.Bol [--json] [--report PATH] [--svg OUT.svg]\n"
-    "                              [--dxf OUT.dxf] [--pdf OUT.pdf]\n"
+    "                              [--dxf OUT.dxf] [--pdf OUT.pdf] [--codepage CP]\n"
     "\n"
-    "Designs the connection of a project file, writes the calculation report (result.out in\n"
-    "the current folder, or PATH) and prints the result table and summary.\n"
+    "Designs the connection of a project file (\"-\" reads it from the standard input),\n"
+    "writes the calculation report (result.out in the current folder, or PATH) and prints the\n"
+    "result table and summary.\n"
     "\n"
     "  --json         print one JSON object instead of the aligned table\n"
     "  --report PATH  write the report to PATH instead of result.out\n"
     "  --svg OUT.svg  also draw the designed connection to scale as an SVG file\n"
-    "  --dxf OUT.dxf  also draw it as a DXF file for CAD, in millimetres, with the layers\n"
-    "                 MEMBERS, BOLTS and DIMENSIONS\n"
+    "  --dxf OUT.dxf  also draw it as a DXF file for CAD, in millimetres at a plot scale that\n"
+    "                 fits A4, with the layers MEMBERS, BOLTS, DIMENSIONS, NOTES and HATCH\n"
     "  --pdf OUT.pdf  also write the two-page printed calculation sheet (A4) of an accepted\n"
     "                 connection; a connection that must be redesigned gets no sheet\n"
+    "  --codepage CP  the code page of the project file's texts: cp1252 (Western European,\n"
+    "                 the default) or cp874 (Thai)\n"
+    "\n"
+    "No output may be the project file itself; a folder, a dangling link or a read-only file\n"
+    "is refused before anything is written.\n"
     "\n"
     "A connection is accepted when every classic row and every further check passes.\n"
     "\n"
     "Exit status: 0 accepted, 1 must be redesigned, 2 the run stopped, 3 the file is not a\n"
     "valid project file.\n";
 
-}  // namespace
-
-int DesignCommand(const Arguments& args) {
-    const ParsedArguments parsed =
-        ParseArguments(args, {"--json", "--help"}, {"--report", "--svg", "--dxf", "--pdf"});
-    if (parsed.Has("--help")) {
-        std::cout << kDesignHelp;
-        return kExitAccepted;
-    }
-    if (parsed.files.size() != 1) throw UsageError("design takes exactly one project file");
-    const auto pdf = parsed.Option("--pdf");
-    if (pdf && !PdfOutputAvailable()) {
-        std::cerr << "jointwright-cli: this build has no PDF output (it was built without Qt).\n";
-        return kExitStopped;
-    }
-    const auto project = LoadProjectForCommand(parsed.files.front());
-    if (!project) return kExitBadFile;
-    const ConnectionInput input{project->type, project->choices, ProjectGrid(*project)};
-    const DesignResult result =
-        RunDesign(input, RunOptions{parsed.Option("--report").value_or("result.out")});
-    if (result.status == RunStatus::Stopped) {
-        std::cerr << result.message << "\n";
-        return kExitStopped;
-    }
+// Writes the drawings and the sheet of a designed connection. The exit status: kExitAccepted
+// when everything asked for was written (a rejected connection gets no sheet), else why not is
+// on standard error.
+int WriteDesignOutputs(const ParsedArguments& parsed, const LoadedProject& loaded,
+                       const ConnectionInput& input, const DesignResult& result,
+                       const std::vector<InputFile>& inputs) {
     try {
-        if (const auto svg = parsed.Option("--svg"))
-            WriteConnectionSvg(*svg, input.type, input.grid, input.choices);
-        if (const auto dxf = parsed.Option("--dxf"))
-            WriteConnectionDxf(*dxf, input.type, input.grid, input.choices);
+        if (const auto svg = parsed.Option("--svg");
+            svg &&
+            !WriteOutput(*svg, DrawConnectionSvg(input.type, input.grid, input.choices), inputs))
+            return kExitStopped;
+        if (const auto dxf = parsed.Option("--dxf");
+            dxf &&
+            !WriteOutput(*dxf, DrawConnectionDxf(input.type, input.grid, input.choices), inputs))
+            return kExitStopped;
     } catch (const DesignError& error) {
         std::cerr << error.what() << "\n";
         return kExitStopped;
     }
     // A sheet is what an engineer files and sends: one of a rejected connection is never made.
-    if (pdf) {
-        if (result.status != RunStatus::Accepted)
-            std::cerr << kRedesignMessage << " No sheet was written to " << *pdf << ".\n";
-        else if (const int status = WriteSheetPdf(parsed.files.front(), *pdf);
-                 status != kExitAccepted)
-            return status;
+    const auto pdf = parsed.Option("--pdf");
+    if (!pdf) return kExitAccepted;
+    if (result.status != RunStatus::Accepted) {
+        std::cerr << kRedesignMessage << " No sheet was written to " << *pdf << ".\n";
+        return kExitAccepted;
     }
+    return WriteSheetPdf(loaded.source.bytes, *pdf, CodePageOption(parsed));
+}
+
+}  // namespace
+
+int DesignCommand(const Arguments& args) {
+    const ParsedArguments parsed = ParseArguments(
+        args, {"--json", "--help"}, {"--report", "--svg", "--dxf", "--pdf", "--codepage"});
+    if (parsed.Has("--help")) {
+        std::cout << kDesignHelp;
+        return kExitAccepted;
+    }
+    if (parsed.files.size() != 1) throw UsageError("design takes exactly one project file");
+    const CodePage page = CodePageOption(parsed);
+    if (parsed.Option("--pdf") && !PdfOutputAvailable()) {
+        std::cerr << "jointwright-cli: this build has no PDF output (it was built without Qt).\n";
+        return kExitStopped;
+    }
+    const auto loaded = LoadProjectForCommand(parsed.files.front(), page);
+    if (!loaded) return kExitBadFile;
+    const std::vector<InputFile> inputs = {loaded->source.file};
+    const std::string reportPath = parsed.Option("--report").value_or("result.out");
+    std::vector<std::string> outputs = {reportPath};
+    for (const char* option : {"--svg", "--dxf", "--pdf"})
+        if (const auto path = parsed.Option(option)) outputs.push_back(*path);
+    if (!OutputsCanBeWritten(outputs, inputs)) return kExitStopped;
+
+    const Project& project = loaded->project;
+    const ConnectionInput input{project.type, project.choices, ProjectGrid(project)};
+    const DesignResult result = RunDesign(input, RunOptions{""});
+    if (result.status == RunStatus::Stopped) {
+        std::cerr << result.message << "\n";
+        return kExitStopped;
+    }
+    if (!WriteOutput(reportPath, result.report, inputs)) return kExitStopped;
+    if (const int status = WriteDesignOutputs(parsed, *loaded, input, result, inputs);
+        status != kExitAccepted)
+        return status;
     std::cout << (parsed.Has("--json") ? JsonText(input.type, result) : AlignedText(result));
     return result.status == RunStatus::Accepted ? kExitAccepted : kExitRejected;
 }

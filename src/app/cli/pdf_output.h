@@ -8,14 +8,18 @@
 
 #include <string>
 
+#include "data/code_page.h"
+
 namespace jw::cli {
 
 // False in a build without Qt, which has no PDF output.
 bool PdfOutputAvailable();
 
-// Writes the sheet of the accepted project at `projectPath` to `pdfPath`, whole or not at all.
+// Writes the sheet of the accepted project whose file bytes are `projectBytes` to `pdfPath`,
+// whole or not at all. The companion gets the very bytes this run designed, on its standard
+// input: the file is not read a second time (it may be a pipe, or saved again meanwhile).
 // Returns the exit status: kExitAccepted when written; otherwise the reason is on standard
 // error and no file was written.
-int WriteSheetPdf(const std::string& projectPath, const std::string& pdfPath);
+int WriteSheetPdf(const std::string& projectBytes, const std::string& pdfPath, CodePage page);
 
 }  // namespace jw::cli

@@ -1,7 +1,8 @@
-// jointwright-pdf PROJECT.Bol OUT.pdf: designs the project and writes its two-page calculation
-// sheet as a PDF file, without a display. jointwright-cli runs it for `design --pdf`; it exits
-// with the same statuses: 0 written, 1 the connection must be redesigned (nothing written),
-// 2 the run or the file failed, 3 not a valid project file.
+// jointwright-pdf [--codepage cp1252|cp874] OUT.pdf < PROJECT.Bol: designs the project read
+// from the standard input and writes its two-page calculation sheet as a PDF file, without a
+// display. jointwright-cli runs it for `design --pdf` and sends it the project bytes it has
+// designed itself; it exits with the same statuses: 0 written, 1 the connection must be
+// redesigned (nothing written), 2 the run or the file failed, 3 not a valid project file.
 #include <QDate>
 #include <QGuiApplication>
 #include <QLocale>
@@ -9,10 +10,11 @@
 #include <iostream>
 
 #include "app/cli/commands.h"
-#include "app/cli/load_project.h"
 #include "design/design_run.h"
 #include "drawing/print_sheet.h"
+#include "print/sheet_date.h"
 #include "print/sheet_printer.h"
+#include "project/project_file.h"
 
 namespace {
 
@@ -29,12 +31,14 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext& /*context*/,
 int main(int argc, char** argv) {
     using namespace jw;
     using namespace jw::cli;
-    if (argc != 3) {
-        std::cerr << "Usage: jointwright-pdf FILE.Bol OUT.pdf\n";
+    const bool hasCodePage = argc == 4 && std::string_view(argv[1]) == "--codepage";
+    const std::optional<CodePage> page =
+        hasCodePage ? CodePageFromKey(argv[2]) : std::optional<CodePage>(kDefaultCodePage);
+    if ((argc != 2 && !hasCodePage) || !page) {
+        std::cerr << "Usage: jointwright-pdf [--codepage cp1252|cp874] OUT.pdf < FILE.Bol\n";
         return kExitStopped;
     }
-    const std::string projectPath = argv[1];
-    const QString pdfPath = QString::fromLocal8Bit(argv[2]);
+    const QString pdfPath = QString::fromLocal8Bit(argv[argc - 1]);
 
     // Fonts and the PDF writer need a GUI application, but no screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -42,9 +46,14 @@ int main(int argc, char** argv) {
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
 
-    const auto project = LoadProjectForCommand(projectPath);
-    if (!project) return kExitBadFile;
-    const ConnectionInput input{project->type, project->choices, ProjectGrid(*project)};
+    Project project;
+    try {
+        project = ParseProject(ReadProjectSource(std::string(kStandardInputName)).bytes, *page);
+    } catch (const ProjectFileError& error) {
+        std::cerr << "jointwright-pdf: " << error.what() << "\n";
+        return kExitBadFile;
+    }
+    const ConnectionInput input{project.type, project.choices, ProjectGrid(project)};
     // The command-line program has written the report file already; this run only needs its
     // text.
     const DesignResult result = RunDesign(input, RunOptions{""});
@@ -57,10 +66,9 @@ int main(int argc, char** argv) {
         return kExitRejected;
     }
 
-    const std::string date =
-        QLocale().toString(QDate::currentDate(), QLocale::ShortFormat).toLatin1().toStdString();
+    const std::string date = print::SheetDate(QLocale(), QDate::currentDate(), *page);
     const QString problem =
-        print::PrintSheetToPdf(pdfPath, SheetOfRun(project->info, input, result, date));
+        print::PrintSheetToPdf(pdfPath, SheetOfRun(project.info, input, result, date));
     if (!problem.isEmpty()) {
         std::cerr << problem.toLocal8Bit().toStdString() << "\n";
         return kExitStopped;

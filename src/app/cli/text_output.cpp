@@ -5,8 +5,7 @@
 #include <iostream>
 #include <vector>
 
-#include "data/atomic_file.h"
-#include "data/design_error.h"
+#include "app/cli/load_project.h"
 #include "data/numbers.h"
 #include "results/result_table.h"
 
@@ -147,18 +146,13 @@ std::string CsvField(std::string_view text) {
     return out + "\"";
 }
 
-bool WriteOrPrint(const std::optional<std::string>& path, const std::string& text) {
+bool WriteOrPrint(const std::optional<std::string>& path, const std::string& text,
+                  const std::vector<InputFile>& inputs) {
     if (!path) {
         std::cout << text;
         return true;
     }
-    try {
-        WriteTextFileAtomically(*path, text);
-    } catch (const DesignError& error) {
-        std::cerr << error.what() << "\n";
-        return false;
-    }
-    return true;
+    return WriteOutput(*path, text, inputs);
 }
 
 }  // namespace jw::cli

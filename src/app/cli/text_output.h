@@ -4,7 +4,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "data/safe_output.h"
 #include "design/design_run.h"
 
 namespace jw::cli {
@@ -15,7 +17,8 @@ std::string JsonString(std::string_view text);
 std::string CsvField(std::string_view text);
 
 // Writes `text` whole to `path`, or prints it when there is no path. False (after saying why
-// on standard error) when the file cannot be written.
-bool WriteOrPrint(const std::optional<std::string>& path, const std::string& text);
+// on standard error) when the file cannot be written or is one of the run's inputs.
+bool WriteOrPrint(const std::optional<std::string>& path, const std::string& text,
+                  const std::vector<InputFile>& inputs = {});
 
 }  // namespace jw::cli
