@@ -37,7 +37,7 @@ void CheckCalculationOptions(const ParsedArguments& parsed) {
 }
 
 std::string ProjectFileName(const std::string& path) {
-    return path == kStandardInputName ? std::string() : path;
+    return path == kStandardInputName ? std::string("(standard input)") : path;
 }
 
 std::string CalculationDate() {

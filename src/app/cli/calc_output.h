@@ -23,7 +23,7 @@ std::optional<CalcFormat> CalcFormatOf(const std::string& path);
 void CheckCalculationOptions(const ParsedArguments& parsed);
 
 // The project file's name as the calculation's header gives it: the path as given on the command
-// line, nothing for the standard input ("-"), which has no name of its own.
+// line, "(standard input)" for "-".
 std::string ProjectFileName(const std::string& path);
 
 // Today's date as the calculation prints it, "2026-08-12": read the same in every country.

@@ -10,6 +10,7 @@
 #include "app/cli/pdf_output.h"
 #include "app/cli/text_output.h"
 #include "data/design_error.h"
+#include "data/numbers.h"
 #include "drawing/svg_canvas.h"
 #include "results/job_package.h"
 #include "results/package_html.h"
@@ -79,7 +80,7 @@ int WritePackagePdf(const std::string& path, const std::vector<PackageInput>& in
     for (PackageEntry& e : entries) {
         const std::size_t end = printed.find('\n', at);
         if (end == std::string::npos) break;
-        e.firstPage = std::stoi(printed.substr(at, end - at));
+        e.firstPage = static_cast<int>(LeadingNumber(printed.substr(at, end - at)));
         at = end + 1;
     }
     return kExitAccepted;
