@@ -5,6 +5,7 @@
 #include <cmath>
 #include <fstream>
 #include <map>
+#include <regex>
 #include <sstream>
 
 #include "../design/design_fixtures.h"
@@ -189,6 +190,32 @@ TEST(Calculation, EveryPrintedValueIsTheRunsValue) {
             EXPECT_TRUE(matched) << run.name << ": " << symbol << " = " << printed
                                  << (first == last ? " is not a value of the run" : " differs");
         }
+    }
+}
+
+// The numbers a classic row puts into its formula are values the calculation prints in its
+// sections 1 and 2 (the run's own) or constants of the formula itself.
+TEST(Calculation, ClassicFormulasTakeOnlyPrintedValues) {
+    const std::regex number(R"((^|[^A-Za-z0-9,.])(-?[0-9]+(?:\.[0-9]+)?))");
+    for (const DesignedRun& run : AllRuns()) {
+        const testing::ParsedCalculation parsed =
+            testing::ParseCalculationText(CalculationText(run.model));
+        std::vector<double> printed = {0, 0.3, 0.5, 0.6, 0.707, 1.2, 2};
+        for (const auto& [symbol, value] : parsed.values) printed.push_back(value);
+        int numbers = 0;
+        for (const testing::ParsedCheck& check : parsed.checks) {
+            if (check.group.rfind("Further checks", 0) == 0) continue;
+            for (std::sregex_iterator it(check.values.begin(), check.values.end(), number), end;
+                 it != end; ++it) {
+                const double value = std::stod((*it)[2]);
+                ++numbers;
+                bool found = false;
+                for (const double p : printed) found = found || PrintedAs(value, p);
+                EXPECT_TRUE(found)
+                    << run.name << ", " << check.title << ": " << value << " in " << check.values;
+            }
+        }
+        EXPECT_GE(numbers, 15) << run.name;
     }
 }
 

@@ -25,17 +25,10 @@ using jw::ProjectInfo;
 using jw::ui::DesignController;
 using jw::ui::ResultWindow;
 using jw::ui::testing::FillWsp;
+using jw::ui::testing::PdfText;
 using jw::ui::testing::RecordingSink;
 
 namespace {
-
-QString PdfText(const QString& path) {
-    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) return {};
-    QProcess tool;
-    tool.start("pdftotext", {path, "-"});
-    tool.waitForFinished();
-    return QString::fromUtf8(tool.readAllStandardOutput());
-}
 
 QByteArray FileBytes(const QString& path) {
     QFile file(path);
