@@ -2,6 +2,7 @@
 
 #include "app/cli/arguments.h"
 #include "app/cli/commands.h"
+#include "app/cli/console.h"
 #include "app/cli/load_project.h"
 #include "app/cli/pdf_output.h"
 #include "app/cli/text_output.h"
@@ -79,7 +80,7 @@ int DesignCommand(const Arguments& args) {
     if (parsed.files.size() != 1) throw UsageError("design takes exactly one project file");
     const CodePage page = CodePageOption(parsed);
     if (parsed.Option("--pdf") && !PdfOutputAvailable()) {
-        std::cerr << "jointwright-cli: this build has no PDF output (it was built without Qt).\n";
+        std::cerr << kNoPdfOutput << "\n";
         return kExitStopped;
     }
     const auto loaded = LoadProjectForCommand(parsed.files.front(), page);
@@ -102,7 +103,10 @@ int DesignCommand(const Arguments& args) {
     if (const int status = WriteDesignOutputs(parsed, *loaded, input, result, inputs);
         status != kExitAccepted)
         return status;
-    std::cout << (parsed.Has("--json") ? JsonText(input.type, result) : AlignedText(result));
+    if (parsed.Has("--json"))
+        PrintExact(JsonText(input.type, result));
+    else
+        std::cout << AlignedText(result);
     return result.status == RunStatus::Accepted ? kExitAccepted : kExitRejected;
 }
 

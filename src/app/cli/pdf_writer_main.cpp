@@ -10,6 +10,7 @@
 #include <iostream>
 
 #include "app/cli/commands.h"
+#include "app/cli/console.h"
 #include "design/design_run.h"
 #include "drawing/print_sheet.h"
 #include "print/sheet_date.h"
@@ -31,14 +32,15 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext& /*context*/,
 int main(int argc, char** argv) {
     using namespace jw;
     using namespace jw::cli;
-    const bool hasCodePage = argc == 4 && std::string_view(argv[1]) == "--codepage";
+    const std::vector<std::string> args = ProgramArguments(argc, argv);
+    const bool hasCodePage = args.size() == 4 && args[1] == "--codepage";
     const std::optional<CodePage> page =
-        hasCodePage ? CodePageFromKey(argv[2]) : std::optional<CodePage>(kDefaultCodePage);
-    if ((argc != 2 && !hasCodePage) || !page) {
+        hasCodePage ? CodePageFromKey(args[2]) : std::optional<CodePage>(kDefaultCodePage);
+    if ((args.size() != 2 && !hasCodePage) || !page) {
         std::cerr << "Usage: jointwright-pdf [--codepage cp1252|cp874] OUT.pdf < FILE.Bol\n";
         return kExitStopped;
     }
-    const QString pdfPath = QString::fromLocal8Bit(argv[argc - 1]);
+    const QString pdfPath = QString::fromUtf8(args.back());
 
     // Fonts and the PDF writer need a GUI application, but no screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -70,7 +72,7 @@ int main(int argc, char** argv) {
     const QString problem =
         print::PrintSheetToPdf(pdfPath, SheetOfRun(project.info, input, result, date));
     if (!problem.isEmpty()) {
-        std::cerr << problem.toLocal8Bit().toStdString() << "\n";
+        std::cerr << problem.toStdString() << "\n";
         return kExitStopped;
     }
     return kExitAccepted;
