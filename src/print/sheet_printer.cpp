@@ -9,6 +9,7 @@
 
 #include "data/design_error.h"
 #include "data/safe_output.h"
+#include "print/core_file_path.h"
 #include "print/painter_canvas.h"
 
 namespace jw::print {
@@ -96,10 +97,10 @@ QString PrintSheetToPdf(const QString& path, const SheetContent& sheet, const QP
     if (!problem.isEmpty()) return problem;
     const QByteArray& bytes = document.data();
     const std::string reason = WriteOutputFile(
-        QFile::encodeName(path).toStdString(),
+        CoreFilePath(path),
         std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     if (!reason.empty())
-        return QStringLiteral("Cannot write \"%1\": %2.").arg(path, QString::fromLocal8Bit(reason));
+        return QStringLiteral("Cannot write \"%1\": %2.").arg(path, QString::fromUtf8(reason));
     return {};
 }
 
