@@ -132,8 +132,10 @@ std::string Resolve(const std::string& path, Target& target) {
     const std::optional<std::wstring> full = FullPath(*wide);
     if (!full) return Reason(GetLastError());
     if (InDeviceNamespace(*full)) {
-        target.path = *full;
+        // A device is opened by the name it was given: "CON" reaches the console, its full
+        // form does not on every Windows.
         target.kind = IsNamedPipe(*full) ? Kind::Pipe : Kind::Device;
+        target.path = target.kind == Kind::Pipe ? *full : *wide;
         return {};
     }
     std::size_t slash = full->size();

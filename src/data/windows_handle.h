@@ -1,11 +1,8 @@
 // A Windows handle that is closed when it goes out of scope, UTF-8 paths turned into the wide
 // characters Windows names files in, and the system's words for an error. Used by the Windows
-// files of the safe output writer and the input reader only.
+// files of the safe output writer, the input reader and the command line only.
 #pragma once
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
 #include <windows.h>
 
 #include <cerrno>

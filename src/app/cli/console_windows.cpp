@@ -1,8 +1,5 @@
 // Windows: arguments from the wide-character command line, and standard output switched to
 // binary mode for the bytes that must not gain a CR before each LF.
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
 #include <windows.h>
 
 #include <fcntl.h>
