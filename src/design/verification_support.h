@@ -22,21 +22,21 @@ inline constexpr std::string_view kAngle90 = "L-90X90X13.3(kg/m)";    // t 10
 // Records outcomes for one worked example.
 class Recorder {
   public:
-    Recorder(std::vector<VerificationOutcome>& out, std::string example)
-        : out_(out), example_(std::move(example)) {}
+    Recorder(std::vector<VerificationOutcome>& out, std::string_view example)
+        : out_(out), example_(example) {}
 
-    void Text(std::string check, std::string expected, std::string computed) {
+    void Text(std::string_view check, std::string_view expected, std::string computed) {
         const bool passed = expected == computed;
         out_.push_back(
-            {example_, std::move(check), std::move(expected), std::move(computed), passed});
+            {example_, std::string(check), std::string(expected), std::move(computed), passed});
     }
 
     // A number worked out by hand to the decimals written in `expected`.
-    void Number(std::string check, std::string_view expected, double computed) {
+    void Number(std::string_view check, std::string_view expected, double computed) {
         const std::size_t point = expected.find('.');
         const int decimals =
             point == std::string_view::npos ? 0 : static_cast<int>(expected.size() - point - 1);
-        Text(std::move(check), std::string(expected), FormatFixed(computed, decimals));
+        Text(check, expected, FormatFixed(computed, decimals));
     }
 
   private:
@@ -72,7 +72,9 @@ inline ConnectionInput Input(ConnectionType type, const std::vector<std::string>
 
 namespace jw {
 
-// The further checks of shear connections, each worked by hand (verification_shear_further.cpp).
+// The further checks, each worked by hand: of shear connections
+// (verification_shear_further.cpp) and of moment connections (verification_moment_further.cpp).
 void VerifyShearFurtherChecks(std::vector<VerificationOutcome>& out);
+void VerifyMomentFurtherChecks(std::vector<VerificationOutcome>& out);
 
 }  // namespace jw

@@ -13,10 +13,15 @@
 
 namespace jw {
 
-// The three palette colours the connection drawings use.
+// The three palette colours the classic connection drawings use.
 inline constexpr int kBlack = 0;      // members, plates, section outlines
 inline constexpr int kLightBlue = 9;  // dimension lines, their labels and notes
 inline constexpr int kLightRed = 12;  // bolt symbols and shanks
+// And what the detailed drawings add: callouts, weld symbols and view titles; warnings of a
+// geometry that cannot be built; the hatching of cut parts.
+inline constexpr int kNoteColour = 1;     // dark blue
+inline constexpr int kWarningColour = 4;  // dark red
+inline constexpr int kHatchColour = 8;    // grey
 
 struct Rgb {
     unsigned char red = 0;

@@ -3,6 +3,11 @@
 // a plan of its flange cleat. Every drawing works in millimetres, draws members in black, bolts
 // in light red and chains of light blue dimension lines that repeat the input distances, and
 // leaves the canvas with pen width 1 and the ForeColor light blue.
+//
+// Two forms of each: the detailed drawing that every command shows (DrawConnection), which adds
+// a section through the connection, callouts of parts and bolts, weld symbols and geometry
+// warnings and fits its window to all it draws; and the classic drawing (DrawClassicConnection),
+// kept exactly as it always was for comparison.
 #pragma once
 
 #include "data/connection_input.h"
@@ -11,15 +16,20 @@
 
 namespace jw {
 
-// Draws the connection of `type` from its input grid and the chosen sections and bolt; draws
-// nothing for ConnectionType::None. Throws DesignError, before anything is drawn, when no beam
-// section (or for angle cleats no angle section) or bolt diameter is chosen, when the grid lacks
-// a row the drawing needs, when a count lies outside -32768..32767 or when a value is not a
-// finite number.
+// Draws the detailed drawing of the connection of `type` from its input grid and the chosen
+// sections and bolt; draws nothing for ConnectionType::None. Throws DesignError, before
+// anything is drawn, when no beam section (or for angle cleats no angle section) or bolt
+// diameter is chosen, when the grid lacks a row the drawing needs, when a count lies outside
+// -32768..32767 or when a value is not a finite number.
 void DrawConnection(DrawingCanvas& canvas, ConnectionType type, const TextGrid& grid,
                     const ConnectionChoices& choices);
 
-// The four types one by one; each reads the rows of its own input grid by their labels.
+// The classic drawing of the connection, with the same refusals.
+void DrawClassicConnection(DrawingCanvas& canvas, ConnectionType type, const TextGrid& grid,
+                           const ConnectionChoices& choices);
+
+// The four classic drawings one by one; each reads the rows of its own input grid by their
+// labels.
 void DrawWspConnection(DrawingCanvas& canvas, const TextGrid& grid,
                        const ConnectionChoices& choices);
 void DrawAcltConnection(DrawingCanvas& canvas, const TextGrid& grid,

@@ -7,6 +7,7 @@
 
 #include "data/atomic_file.h"
 #include "data/design_error.h"
+#include "data/numbers.h"
 #include "drawing/connection_drawings.h"
 
 namespace jw {
@@ -91,7 +92,9 @@ void Layer(std::string& out, std::string_view name, int aci) {
     Pair(out, 6, "CONTINUOUS");
 }
 
-void Tables(std::string& out) {
+// A detailed drawing's table also has the NOTES and HATCH layers; the classic drawing's keeps
+// the three it always had.
+void Tables(std::string& out, bool detailed) {
     Pair(out, 0, "SECTION");
     Pair(out, 2, "TABLES");
 
@@ -109,11 +112,15 @@ void Tables(std::string& out) {
 
     Pair(out, 0, "TABLE");
     Pair(out, 2, "LAYER");
-    Pair(out, 70, 4);
+    Pair(out, 70, detailed ? 6 : 4);
     Layer(out, "0", DxfColourOf(kBlack));
     Layer(out, kDxfMembersLayer, DxfColourOf(kBlack));
     Layer(out, kDxfBoltsLayer, DxfColourOf(kLightRed));
     Layer(out, kDxfDimensionsLayer, DxfColourOf(kLightBlue));
+    if (detailed) {
+        Layer(out, kDxfNotesLayer, DxfColourOf(kNoteColour));
+        Layer(out, kDxfHatchLayer, DxfColourOf(kHatchColour));
+    }
     Pair(out, 0, "ENDTAB");
 
     Pair(out, 0, "TABLE");
@@ -138,6 +145,8 @@ void Tables(std::string& out) {
 int LayerColour(std::string_view layer) {
     if (layer == kDxfBoltsLayer) return DxfColourOf(kLightRed);
     if (layer == kDxfDimensionsLayer) return DxfColourOf(kLightBlue);
+    if (layer == kDxfNotesLayer) return DxfColourOf(kNoteColour);
+    if (layer == kDxfHatchLayer) return DxfColourOf(kHatchColour);
     return DxfColourOf(kBlack);
 }
 
@@ -147,6 +156,8 @@ std::string_view DxfLayerOf(int colour) {
     PaletteColour(colour);  // rejects an index outside the palette
     if (colour == kLightRed) return kDxfBoltsLayer;
     if (colour == kLightBlue) return kDxfDimensionsLayer;
+    if (colour == kNoteColour || colour == kWarningColour) return kDxfNotesLayer;
+    if (colour == kHatchColour) return kDxfHatchLayer;
     return kDxfMembersLayer;
 }
 
@@ -200,19 +211,37 @@ double DxfCanvas::PixelSize() const {
     return std::fabs(ScaleWidth()) / options_.picturePx;
 }
 
-double DxfCanvas::CapHeight() const {
+void DxfCanvas::SetPlotScale(double denominator) {
+    plotScale_ = std::isfinite(denominator) && denominator > 0 ? denominator : 0;
+}
+
+double DxfCanvas::CapHeight(int colour) const {
+    if (plotScale_ > 0)
+        return (DxfLayerOf(colour) == kDxfNotesLayer ? kDxfNoteTextMm : kDxfDimensionTextMm) *
+               plotScale_;
     return kCapHeightEm * options_.fontSizePx * PixelSize();
+}
+
+std::optional<DxfCanvas::Extent> DxfCanvas::DrawnExtent() const {
+    if (empty_) return std::nullopt;
+    return Extent{minX_, minY_, maxX_, maxY_};
 }
 
 double DxfCanvas::OutY(double y) const {
     return ScaleHeight() < 0 ? y : -y;
 }
 
+// Text is measured in the ForeColor it will be printed in: at a plot scale its height follows
+// its role.
 double DxfCanvas::TextWidth(std::string_view text) const {
-    return static_cast<double>(text.size()) * kCharWidthEm * options_.fontSizePx * PixelSize();
+    const double em =
+        plotScale_ > 0 ? CapHeight(ForeColor()) / kCapHeightEm : options_.fontSizePx * PixelSize();
+    return static_cast<double>(text.size()) * kCharWidthEm * em;
 }
 
 double DxfCanvas::TextHeight(std::string_view /*text*/) const {
+    if (plotScale_ > 0)
+        return kLineHeightEm * CapHeight(ForeColor()) / kCapHeightEm * (ScaleHeight() < 0 ? -1 : 1);
     return kLineHeightEm * options_.fontSizePx * ScaleHeight() / options_.picturePx;
 }
 
@@ -284,7 +313,7 @@ void DxfCanvas::DoCircle(double cx, double cy, double radius, int colour) {
 }
 
 void DxfCanvas::DoText(double x, double y, std::string_view text, int colour) {
-    const double height = CapHeight();
+    const double height = CapHeight(colour);
     const double top = OutY(y);
     StartEntity("TEXT", colour);
     // The first point is the baseline start, for readers that ignore the justification.
@@ -295,14 +324,15 @@ void DxfCanvas::DoText(double x, double y, std::string_view text, int colour) {
     Point3(entities_, 11, x, top);
     Pair(entities_, 73, kJustifyTop);
     Extend(x, top);
-    Extend(x + TextWidth(text), top - height);
+    const double em = plotScale_ > 0 ? height / kCapHeightEm : options_.fontSizePx * PixelSize();
+    Extend(x + static_cast<double>(text.size()) * kCharWidthEm * em, top - height);
 }
 
 std::string DxfCanvas::Document() const {
     std::string doc;
     doc.reserve(entities_.size() + 2048);
     Header(doc, minX_, minY_, maxX_, maxY_);
-    Tables(doc);
+    Tables(doc, plotScale_ > 0);
     Pair(doc, 0, "SECTION");
     Pair(doc, 2, "ENTITIES");
     doc += entities_;
@@ -311,12 +341,42 @@ std::string DxfCanvas::Document() const {
     return doc;
 }
 
+namespace {
+
+// The detailed drawing at one plot scale with the scale written under it; false when it does
+// not fit the sheet at that scale.
+bool DrawAtScale(DxfCanvas& canvas, double denominator, ConnectionType type, const TextGrid& grid,
+                 const ConnectionChoices& choices) {
+    canvas.SetPlotScale(denominator);
+    DrawConnection(canvas, type, grid, choices);
+    const auto extent = canvas.DrawnExtent();
+    if (!extent) return true;
+    canvas.SetForeColor(kNoteColour);
+    const double line = std::fabs(canvas.TextHeight("0"));
+    const double width = extent->maxX - extent->minX;
+    const double height = extent->maxY - extent->minY + 2 * line;
+    canvas.SetCurrentX(extent->minX);
+    canvas.SetCurrentY(extent->minY - line);
+    canvas.Print("SCALE 1:" + FormatPlain(denominator) + " (A4 LANDSCAPE)");
+    canvas.SetForeColor(kLightBlue);
+    return width <= kDxfSheetWidthMm * denominator && height <= kDxfSheetHeightMm * denominator;
+}
+
+}  // namespace
+
 std::string DrawConnectionDxf(ConnectionType type, const TextGrid& grid,
                               const ConnectionChoices& choices, const DxfOptions& options) {
     if (type == ConnectionType::None)
         throw DesignError("No connection type is chosen: choose a connection type before drawing.");
     DxfCanvas canvas(options);
-    DrawConnection(canvas, type, grid, choices);
+    if (options.classic) {
+        DrawClassicConnection(canvas, type, grid, choices);
+        return canvas.Document();
+    }
+    // The largest scale at which the drawing fits the sheet; the smallest scale of the series
+    // when none does.
+    for (const double denominator : kDxfPlotScales)
+        if (DrawAtScale(canvas, denominator, type, grid, choices)) break;
     return canvas.Document();
 }
 

@@ -16,17 +16,10 @@ DesignError TooLarge() {
         "The drawing is too large to show: check the beam section and the input distances.");
 }
 
-}  // namespace
-
-void FitWorldWindow(DrawingCanvas& canvas, float& x1, float& x2, float& y1, float& y2,
-                    float margin) {
-    canvas.Cls();
-    float w = std::fabs(x2 - x1);
-    float h = std::fabs(y2 - y1);
-    if (!std::isfinite(w) || !std::isfinite(h) || !std::isfinite(margin)) throw TooLarge();
-    if (w == 0 && h == 0)
-        throw DesignError(
-            "The drawing has no extent to show: check the beam section and the input distances.");
+// Widens the smaller extent about its middle so the rectangle becomes a square.
+void SquareUp(float& x1, float& x2, float& y1, float& y2) {
+    const float w = std::fabs(x2 - x1);
+    const float h = std::fabs(y2 - y1);
     if (w > h) {
         const float t = (w - h) / 2;
         y1 -= t;
@@ -36,15 +29,32 @@ void FitWorldWindow(DrawingCanvas& canvas, float& x1, float& x2, float& y1, floa
         x1 -= t;
         x2 += t;
     }
-    w = std::fabs(x2 - x1);
-    h = std::fabs(y2 - y1);
-    const float left = x1 - w * margin;
-    const float top = y2 + h * margin;
-    const float right = x2 + w * margin;
-    const float bottom = y1 - h * margin;
-    for (const float edge : {left, top, right, bottom})
+}
+
+}  // namespace
+
+WorldWindow FittedWindow(float x1, float x2, float y1, float y2, float margin) {
+    if (!std::isfinite(std::fabs(x2 - x1)) || !std::isfinite(std::fabs(y2 - y1)) ||
+        !std::isfinite(margin))
+        throw TooLarge();
+    if (x2 - x1 == 0 && y2 - y1 == 0)
+        throw DesignError(
+            "The drawing has no extent to show: check the beam section and the input distances.");
+    SquareUp(x1, x2, y1, y2);
+    const float w = std::fabs(x2 - x1);
+    const float h = std::fabs(y2 - y1);
+    const WorldWindow window{x1 - w * margin, y2 + h * margin, x2 + w * margin, y1 - h * margin};
+    for (const float edge : {window.left, window.top, window.right, window.bottom})
         if (!std::isfinite(edge)) throw TooLarge();
-    canvas.Scale(left, top, right, bottom);
+    return window;
+}
+
+void FitWorldWindow(DrawingCanvas& canvas, float& x1, float& x2, float& y1, float& y2,
+                    float margin) {
+    canvas.Cls();
+    const WorldWindow window = FittedWindow(x1, x2, y1, y2, margin);
+    SquareUp(x1, x2, y1, y2);
+    canvas.Scale(window.left, window.top, window.right, window.bottom);
 }
 
 void DrawPolyline(DrawingCanvas& canvas, std::span<const float> xs, std::span<const float> ys,
@@ -102,14 +112,6 @@ struct Point {
 
 using ArrowPoints = std::array<Point, 5>;
 
-// The arrowhead and end tick with the tip at (0, 0): the tip, the arrow's two back corners,
-// then the two ends of the tick through the tip.
-ArrowPoints ArrowTemplate(const DrawingCanvas& canvas) {
-    const float a = kArrowFraction * canvas.ScaleWidth();
-    const float b = kArrowFraction * canvas.ScaleHeight();
-    return {{{0, 0}, {a, b / 2}, {a, -b / 2}, {0, b}, {0, -b}}};
-}
-
 void DrawArrowEnd(DrawingCanvas& canvas, const ArrowPoints& p) {
     canvas.Line(p[0].x, p[0].y, p[1].x, p[1].y);
     canvas.Line(p[0].x, p[0].y, p[2].x, p[2].y);
@@ -118,8 +120,10 @@ void DrawArrowEnd(DrawingCanvas& canvas, const ArrowPoints& p) {
 
 }  // namespace
 
-void DrawDimension(DrawingCanvas& canvas, float x1, float y1, float x2, float y2, int colour) {
-    const ArrowPoints arrow = ArrowTemplate(canvas);
+void DrawDimensionArrows(DrawingCanvas& canvas, float x1, float y1, float x2, float y2, int colour,
+                         float arrowLength, float halfWidth, float tick) {
+    const ArrowPoints arrow = {
+        {{0, 0}, {arrowLength, halfWidth}, {arrowLength, -halfWidth}, {0, tick}, {0, -tick}}};
     const float run = x2 - x1;
     const float rise = y2 - y1;
     float theta = static_cast<float>(kDimensionHalfPi);
@@ -154,7 +158,15 @@ void DrawDimension(DrawingCanvas& canvas, float x1, float y1, float x2, float y2
     DrawArrowEnd(canvas, second);
 
     canvas.Line(x1, y1, x2, y2);
+}
 
+void DrawDimension(DrawingCanvas& canvas, float x1, float y1, float x2, float y2, int colour) {
+    const float a = kArrowFraction * canvas.ScaleWidth();
+    const float b = kArrowFraction * canvas.ScaleHeight();
+    DrawDimensionArrows(canvas, x1, y1, x2, y2, colour, a, b / 2, b);
+
+    const float run = x2 - x1;
+    const float rise = y2 - y1;
     const double length =
         std::sqrt(static_cast<double>(rise) * rise + static_cast<double>(run) * run);
     const std::string label = FormatFixed(length, 0);

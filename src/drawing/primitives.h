@@ -32,6 +32,16 @@ inline constexpr double kDimensionHalfPi = 1.570796327;
 void FitWorldWindow(DrawingCanvas& canvas, float& x1, float& x2, float& y1, float& y2,
                     float margin);
 
+// The window FitWorldWindow sets for the rectangle, without touching a canvas: left, top,
+// right and bottom in world units. Throws DesignError as FitWorldWindow does.
+struct WorldWindow {
+    float left = 0;
+    float top = 0;
+    float right = 0;
+    float bottom = 0;
+};
+WorldWindow FittedWindow(float x1, float x2, float y1, float y2, float margin);
+
 // Segments between consecutive points (the shorter array sets the count); the pen width stays
 // set after the call.
 void DrawPolyline(DrawingCanvas& canvas, std::span<const float> xs, std::span<const float> ys,
@@ -51,6 +61,13 @@ void DrawBoltGrid(DrawingCanvas& canvas, float x0, float y0, float D, int countY
 // labelled with its length rounded to a whole number: above a horizontal line, to the right
 // of a vertical or steep one. Leaves the ForeColor at `colour`.
 void DrawDimension(DrawingCanvas& canvas, float x1, float y1, float x2, float y2, int colour);
+
+// The arrowheads, end ticks and line of a dimension without its label: each arrowhead
+// `arrowLength` long with its back corners `halfWidth` either side of the line, each tick
+// `tick` either side of its end. Signs as DrawDimension uses them (a width or tick taken from
+// an upward window's height is negative). Sets the ForeColor to `colour`.
+void DrawDimensionArrows(DrawingCanvas& canvas, float x1, float y1, float x2, float y2, int colour,
+                         float arrowLength, float halfWidth, float tick);
 
 // How many of a row of n bolts stand on the first (first = true) or on the second of two
 // staggered lines: the first line takes the odd one out.

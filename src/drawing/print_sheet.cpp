@@ -97,6 +97,27 @@ void PrintAt(DrawingCanvas& page, double x, double y, std::string_view text) {
 }
 
 // The line pitch of a style: the height of "0" in it, times the factor.
+// The lines of a text no wider than `width`, each continuation starting at one of the separators
+// between the plates of a summary (" / ", " + "); a part with no such break stays whole.
+std::vector<std::string> WrapAtSeparators(const DrawingCanvas& page, const std::string& text,
+                                          double width) {
+    std::vector<std::string> lines;
+    std::string rest = text;
+    while (page.TextWidth(rest) > width) {
+        std::size_t cut = 0;
+        for (std::size_t at = 1; at + 3 <= rest.size(); ++at) {
+            const std::string_view sep(rest.data() + at, 3);
+            if ((sep == " / " || sep == " + ") && page.TextWidth(rest.substr(0, at)) <= width)
+                cut = at;
+        }
+        if (cut == 0) break;
+        lines.push_back(rest.substr(0, cut));
+        rest = rest.substr(cut + 1);
+    }
+    lines.push_back(rest);
+    return lines;
+}
+
 double LinePitch(const DrawingCanvas& page, double lineFactor) {
     return page.TextHeight("0") * lineFactor;
 }
@@ -256,15 +277,21 @@ void PrintCentredCaption(DrawingCanvas& page, std::string_view text, double y, i
 }
 
 void PrintGridColumns(DrawingCanvas& page, const TextGrid& grid, double x0, double x1, double y0,
-                      int style, double lineFactor) {
+                      int style, double lineFactor, double right) {
     SetPrintFont(page, style);
     const double pitch = LinePitch(page, lineFactor);
     const double gap = page.TextWidth(" ");
-    for (int row = 0; row < grid.rows; ++row) {
-        const double y = y0 + row * pitch;
+    int line = 0;
+    for (int row = 0; row < grid.rows; ++row, ++line) {
+        const double y = y0 + line * pitch;
         if (grid.Has(row, 0)) PrintAt(page, x0, y, FitText(page, grid.At(row, 0), x1 - gap - x0));
-        if (grid.Has(row, 1))
-            PrintAt(page, x1, y, FitText(page, grid.At(row, 1), kBlockRight - x1));
+        if (!grid.Has(row, 1)) continue;
+        const std::vector<std::string> parts =
+            right > x1 ? WrapAtSeparators(page, grid.At(row, 1), right - x1)
+                       : std::vector<std::string>{FitText(page, grid.At(row, 1), kBlockRight - x1)};
+        for (std::size_t i = 0; i < parts.size(); ++i)
+            PrintAt(page, x1, y0 + (line + static_cast<int>(i)) * pitch, parts[i]);
+        line += static_cast<int>(parts.size()) - 1;
     }
 }
 
@@ -360,7 +387,8 @@ void PrintSheetPageOne(DrawingCanvas& page, const SheetContent& sheet) {
     PrintTitleBlock(page, sheet.info, sheet.date);
     PrintSheetDrawing(page, sheet, kDrawingX, kDrawingY);
     PrintCentredCaption(page, sheet.caption, kCaptionY, kCaptionStyle);
-    PrintGridColumns(page, sheet.summary, kSummaryX0, kSummaryX1, kGridsY, kSummaryStyle, 1.0);
+    PrintGridColumns(page, sheet.summary, kSummaryX0, kSummaryX1, kGridsY, kSummaryStyle, 1.0,
+                     kBlockRight);
     PrintSheetInputData(page, sheet);
 }
 

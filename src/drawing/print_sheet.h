@@ -71,9 +71,11 @@ void PrintTitleBlock(DrawingCanvas& page, const ProjectInfo& info, std::string_v
 void PrintCentredCaption(DrawingCanvas& page, std::string_view text, double y, int style);
 
 // Columns 0 and 1 of every row, header row included, one line pitch (the height of "0" times
-// `lineFactor`) apart; column 0 cut before column 1, column 1 at the sheet's right edge.
+// `lineFactor`) apart; column 0 cut before column 1, column 1 cut at the sheet's right edge.
+// With a right edge above 0, a value that would run past it continues on the next line, broken
+// after one of the separators between its parts (" / ", " + "), and the rows below move down.
 void PrintGridColumns(DrawingCanvas& page, const TextGrid& grid, double x0, double x1, double y0,
-                      int style, double lineFactor);
+                      int style, double lineFactor, double right = 0);
 
 // The underlined heading "Input data" at (xLabel, y0), then every row below the header: the
 // label at xLabel, the value right-aligned to end at xRight, the unit at xUnit. No value prints

@@ -1,43 +1,12 @@
 // One half of a beam splice up to the splice line at x = 1.5 L: the elevation with the flange
 // cleats and the web cleat at the bottom, a plan of the top flange and its cleat above it.
+#include "drawing/classic_views.h"
 #include "drawing/connection_drawings.h"
 #include "drawing/primitives.h"
 
 namespace jw {
-namespace {
 
-// Positions derived once from the input, in mm.
-struct SpliceLayout {
-    float Hw;       // web cleat height
-    float Ww;       // web cleat width on one side, set back included
-    float L;        // flange cleat length on one side, set back included
-    float Wf;       // flange cleat width
-    float yb;       // bottom of the web cleat
-    float Y0;       // lower flange edge in the plan
-    float yc;       // lower cleat edge in the plan
-    float splice;   // the splice line, x = 1.5 L
-    float beamEnd;  // the beam end, set back a from the splice line
-    float webLeft;  // left edge of the web cleat
-};
-
-SpliceLayout Layout(const SpliceDrawing& s) {
-    SpliceLayout k{};
-    k.Hw = (s.rows - 1) * s.pitch + 2 * s.edge;
-    k.Ww = (s.columns - 1) * s.pitch + 2 * s.edge + s.setBack;
-    k.L = (s.flangeRows - 1) * s.flangePitch + 2 * s.flangeEdge + s.setBack;
-    k.Wf = 2 * (s.flangeEdge + s.stagger) + s.flangeGauge;
-    // The bottom flange rests on its outer cleat (y from tfc to 2 tfc), so the beam starts at
-    // y = 2 tfc, and the web cleat is centred on the beam's depth.
-    k.yb = 2 * s.flangeCleat + s.depth / 2 - k.Hw / 2;
-    k.Y0 = 2 * s.flangeCleat + s.depth + 0.5 * s.flangeWidth;
-    k.yc = k.Y0 + s.flangeWidth / 2 - k.Wf / 2;
-    k.splice = 1.5 * k.L;
-    k.beamEnd = k.splice - s.setBack;
-    k.webLeft = k.splice - k.Ww;
-    return k;
-}
-
-void DrawElevation(DrawingCanvas& canvas, const SpliceDrawing& s, const SpliceLayout& k) {
+void DrawSpliceElevation(DrawingCanvas& canvas, const SpliceDrawing& s, const SpliceLayout& k) {
     const float d = s.depth;
     const float tf = s.flange;
     const float tfc = s.flangeCleat;
@@ -68,7 +37,7 @@ void DrawElevation(DrawingCanvas& canvas, const SpliceDrawing& s, const SpliceLa
                  s.pitch, kLightRed);
 }
 
-void DrawFlangePlan(DrawingCanvas& canvas, const SpliceDrawing& s, const SpliceLayout& k) {
+void DrawSpliceFlangePlan(DrawingCanvas& canvas, const SpliceDrawing& s, const SpliceLayout& k) {
     const float bf = s.flangeWidth;
     canvas.Line(0, k.Y0, k.beamEnd, k.Y0, kBlack);
     canvas.Line(0, k.Y0 + bf, k.beamEnd, k.Y0 + bf, kBlack);
@@ -97,6 +66,8 @@ void DrawFlangePlan(DrawingCanvas& canvas, const SpliceDrawing& s, const SpliceL
         DrawBoltGrid(canvas, x0, y0, D, 2, s.flangeRows, C3, C2, kLightRed);
     }
 }
+
+namespace {
 
 void Vertical(DrawingCanvas& canvas, float x, float y1, float y2) {
     DrawDimension(canvas, x, y1, x, y2, kLightBlue);
@@ -159,15 +130,32 @@ void DrawDimensions(DrawingCanvas& canvas, const SpliceDrawing& s, const SpliceL
 
 }  // namespace
 
+SpliceLayout LayoutOf(const SpliceDrawing& s) {
+    SpliceLayout k{};
+    k.Hw = (s.rows - 1) * s.pitch + 2 * s.edge;
+    k.Ww = (s.columns - 1) * s.pitch + 2 * s.edge + s.setBack;
+    k.L = (s.flangeRows - 1) * s.flangePitch + 2 * s.flangeEdge + s.setBack;
+    k.Wf = 2 * (s.flangeEdge + s.stagger) + s.flangeGauge;
+    // The bottom flange rests on its outer cleat (y from tfc to 2 tfc), so the beam starts at
+    // y = 2 tfc, and the web cleat is centred on the beam's depth.
+    k.yb = 2 * s.flangeCleat + s.depth / 2 - k.Hw / 2;
+    k.Y0 = 2 * s.flangeCleat + s.depth + 0.5 * s.flangeWidth;
+    k.yc = k.Y0 + s.flangeWidth / 2 - k.Wf / 2;
+    k.splice = 1.5 * k.L;
+    k.beamEnd = k.splice - s.setBack;
+    k.webLeft = k.splice - k.Ww;
+    return k;
+}
+
 void DrawSpliceConnection(DrawingCanvas& canvas, const SpliceDrawing& s) {
-    const SpliceLayout k = Layout(s);
+    const SpliceLayout k = LayoutOf(s);
     float x1 = 0;
     float x2 = 2 * k.L;
     float y1 = 0;
     float y2 = 2.25 * s.flangeWidth + s.depth;
     FitWorldWindow(canvas, x1, x2, y1, y2, 0.05f);
-    DrawElevation(canvas, s, k);
-    DrawFlangePlan(canvas, s, k);
+    DrawSpliceElevation(canvas, s, k);
+    DrawSpliceFlangePlan(canvas, s, k);
     DrawDimensions(canvas, s, k);
 }
 

@@ -11,10 +11,28 @@
 namespace jw {
 namespace {
 
-// A proportional sans-serif font averages a little over half an em per character; the label
-// positions only need the estimate to centre a number on its line.
-constexpr double kCharWidthEm = 0.55;
 constexpr double kLineHeightEm = 1.15;
+
+// The advance of a character in a proportional sans-serif font, in ems: the wider of the common
+// faces a viewer may substitute (Arial, Helvetica, DejaVu Sans), so labels and callouts that
+// are laid out apart stay apart whichever face shows them.
+struct WidthClass {
+    std::string_view characters;
+    double em;
+};
+constexpr WidthClass kWidthClasses[] = {{" .,:;'!|", 0.34}, {"IJijl", 0.3}, {"ft-()/[]", 0.4},
+                                        {"r", 0.42},        {"MWmw", 0.99}, {"=+<>~", 0.84}};
+
+double CharWidthEm(char ch) {
+    for (const WidthClass& c : kWidthClasses)
+        if (c.characters.find(ch) != std::string_view::npos) return c.em;
+    return ch >= 'A' && ch <= 'Z' ? 0.78 : 0.64;
+}
+
+// The classic drawing measures text as it always has: half an em and a little more for every
+// character, enough to centre a number on its line.
+constexpr double kClassicCharWidthEm = 0.55;
+
 constexpr int kMaxPicturePx = 100000;
 constexpr double kMaxFontPx = 1000;
 
@@ -97,7 +115,9 @@ std::string SvgCanvas::Stroke(int colour) const {
 }
 
 double SvgCanvas::TextWidth(std::string_view text) const {
-    const double px = static_cast<double>(text.size()) * kCharWidthEm * options_.fontSizePx;
+    double ems = 0;
+    for (const char ch : text) ems += options_.classic ? kClassicCharWidthEm : CharWidthEm(ch);
+    const double px = ems * options_.fontSizePx;
     return px * std::fabs(ScaleWidth()) / options_.widthPx;
 }
 
@@ -154,7 +174,10 @@ std::string DrawConnectionSvg(ConnectionType type, const TextGrid& grid,
     if (type == ConnectionType::None)
         throw DesignError("No connection type is chosen: choose a connection type before drawing.");
     SvgCanvas canvas(options);
-    DrawConnection(canvas, type, grid, choices);
+    if (options.classic)
+        DrawClassicConnection(canvas, type, grid, choices);
+    else
+        DrawConnection(canvas, type, grid, choices);
     return canvas.Document();
 }
 

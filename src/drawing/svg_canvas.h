@@ -16,6 +16,7 @@ struct SvgOptions {
     int widthPx = 800;  // the picture, in CSS pixels of 1/96 inch
     int heightPx = 800;
     double fontSizePx = 14;  // labels and notes
+    bool classic = false;    // the classic drawing, with its text measure, instead of the detailed
 };
 
 // The world window is mapped onto the picture "0 0 widthPx heightPx" with y upward when the

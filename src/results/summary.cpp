@@ -7,6 +7,7 @@
 #include "data/sections.h"
 #include "data/text_helpers.h"
 #include "design/checks.h"
+#include "results/bill_of_materials.h"
 
 namespace jw {
 namespace {
@@ -66,17 +67,13 @@ void FillPartRows(ConnectionType type, TextGrid& g, const DesignState& s,
             g.At(2, 1) = BoltText(s, false) + grade;
             break;
         case ConnectionType::BSPL: {
-            const double flangeWidth = (2 * s.c1Cm + 2 * s.flangeEdgeCm + s.c3Cm) * 10;
-            const double flangeLength =
-                ((s.flangeRows - 1) * s.c2Cm + 2 * s.flangeEdgeCm + s.setBackCm) * 10;
+            // The plates that are cut cover both beam ends, and the bolts are those of the
+            // whole joint.
+            const BillOfMaterials bill = MomentBillOfMaterials(type, s);
             g.At(1, 0) = "Cleat/Flange Plate";
-            g.At(1, 1) = Plain(s.cleats) + " PL-" + Plain(s.cleatThicknessCm * 10) + "X" + lp +
-                         "X" + Single(PlateWidthMm(s)) + " / " + Plain(s.flangeCleats) + " PL-" +
-                         Plain(s.flangeCleatThicknessCm * 10) + "X" + Single(flangeWidth) + "X" +
-                         Single(flangeLength);
+            g.At(1, 1) = SplicePlateText(bill);
             g.At(2, 0) = "Cleat/Flange Bolt";
-            g.At(2, 1) = BoltText(s, false) + " / " + CountProductText(2, s.flangeRows) + " - M" +
-                         Plain(s.BoltDia * 10) + grade;
+            g.At(2, 1) = SpliceBoltText(bill);
             break;
         }
         case ConnectionType::None:

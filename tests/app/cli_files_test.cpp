@@ -18,7 +18,7 @@ namespace fs = std::filesystem;
 
 using testing::Outcome;
 
-const fs::path kExample = fs::path(JW_EXAMPLES_DIR) / "standard_bmep_h300x150.Bol";
+const fs::path kExample = fs::path(JW_EXAMPLES_DIR) / "worked_bmep_h350x175.Bol";
 
 class CliFiles : public testing::CliFolderTest {
   protected:
@@ -119,7 +119,7 @@ TEST_F(CliFiles, ACutOffOrForeignProjectIsNotDesigned) {
         std::string bytes;
         std::string message;
     } cases[] = {
-        {"missing its last 8 bytes (115 read as 11)", project_.substr(0, project_.size() - 8),
+        {"missing its last 8 bytes (85 read as 8)", project_.substr(0, project_.size() - 8),
          "Line 20: \"End\" expected: the file is incomplete."},
         {"CR CR LF line ends",
          [&] {

@@ -163,6 +163,28 @@ TEST_F(Cli, DrawAndDesignWriteTheSameDxfForCad) {
     EXPECT_NE(o.out.find("--dxf"), std::string::npos) << o.out;
 }
 
+TEST_F(Cli, DrawClassicKeepsTheClassicDrawingForComparison) {
+    Save("wsp.Bol", testing::WspWorkedRun());
+    Outcome o = RunCli("draw wsp.Bol --svg detailed.svg --dxf detailed.dxf");
+    EXPECT_EQ(o.status, 0) << o.out;
+    o = RunCli("draw wsp.Bol --classic --svg classic.svg --dxf classic.dxf");
+    EXPECT_EQ(o.status, 0) << o.out;
+    const std::string detailedSvg = Read("detailed.svg");
+    const std::string classicSvg = Read("classic.svg");
+    EXPECT_NE(detailedSvg.find(">SECTION AT BOLTS<"), std::string::npos);
+    EXPECT_NE(detailedSvg.find(">PL-9X230X90<"), std::string::npos);
+    EXPECT_EQ(classicSvg.find("SECTION"), std::string::npos) << "one view, no callouts";
+    EXPECT_NE(classicSvg.find(">230<"), std::string::npos) << "the classic plate height";
+    const std::string detailedDxf = Read("detailed.dxf");
+    const std::string classicDxf = Read("classic.dxf");
+    EXPECT_NE(detailedDxf.find("\r\nNOTES\r\n"), std::string::npos);
+    EXPECT_NE(detailedDxf.find("SCALE 1:"), std::string::npos);
+    EXPECT_EQ(classicDxf.find("NOTES"), std::string::npos) << "the classic three layers";
+    EXPECT_EQ(classicDxf.find("SCALE"), std::string::npos);
+    o = RunCli("draw --help");
+    EXPECT_NE(o.out.find("--classic"), std::string::npos) << o.out;
+}
+
 TEST_F(Cli, VerifyPassesAndCountsItsChecks) {
     Outcome o = RunCli("verify");
     EXPECT_EQ(o.status, 0) << o.out;

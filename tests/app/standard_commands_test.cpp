@@ -78,21 +78,25 @@ TEST_F(StandardCommands, AdvisePrintsTheProposalOrSaysThereIsNone) {
     EXPECT_EQ(missing.status, 1) << missing.out;
     EXPECT_NE(missing.out.find("leaves the input as it is"), std::string::npos) << missing.out;
 
+    // The shear plate's proposal passes every check; the end plate's, sized by the classic rows
+    // alone, is refused by the end plate checks until the tables are regenerated.
     const Outcome saved =
-        Run("advise --type BMEP --section 'H-300X150X36.7(kg/m)' --out proposal.Bol");
+        Run("advise --type WSP --section 'H-300X150X36.7(kg/m)' --out proposal.Bol");
     ASSERT_EQ(saved.status, 0) << saved.out;
     EXPECT_EQ(Read("proposal.Bol").rfind("TAV JOINTWRIGHT\r\n", 0), 0u);
     EXPECT_EQ(Run("design proposal.Bol --report r.out").status, 0);
 }
 
 TEST_F(StandardCommands, StandardDesignsEveryProposalOfATable) {
+    // The standard end plates were sized by the classic rows alone; the end plate checks refuse
+    // those whose plates or bolts cannot carry the flange force, and say which check does.
     const Outcome bmep = Run("standard --type BMEP --csv bmep.csv");
-    EXPECT_EQ(bmep.status, 0) << bmep.out;
+    EXPECT_EQ(bmep.status, 1) << bmep.out;
     const std::string csv = Read("bmep.csv");
     EXPECT_EQ(csv.rfind("type,row,section,beam,accepted,stress_range,governing_mode\n", 0), 0u);
     // 92 rows; the name two beams share (rows 27 and 28) is designed on both.
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 1 + 92 + 2);
-    EXPECT_EQ(csv.find(",no,"), std::string::npos) << csv;
+    EXPECT_NE(csv.find(",no,0.15 / 0.69,Bolt clearance at flange\n"), std::string::npos) << csv;
     EXPECT_NE(csv.find("BMEP,73,I-150X75X17.1(kg/m)*,,-,,not a section name"), std::string::npos);
 
     // Row 27's heavier load fails on the thinner-webbed of the two beams of its name.

@@ -50,6 +50,24 @@ inline ConnectionInput BsplWorkedRun() {
                      "H-200X100X21.3(kg/m)");
 }
 
+// A sound end plate by the extended end-plate method: H-350X175X49.6, 6 rows at 85 mm, the
+// rows next to each flange 37.5 and 36.5 mm from it, 22 mm plate, 12 x M20 A325-X.
+inline ConnectionInput BmepSoundRun() {
+    ConnectionInput input = MakeInput(
+        ConnectionType::BMEP, {"800000", "10000", "22", "6", "40", "85"}, "H-350X175X49.6(kg/m)");
+    input.choices.boltGrade = 1;  // A325-X
+    return input;
+}
+
+// A sound splice with outer and inner flange plates on H-300X150X36.7, M20 A325-X.
+inline ConnectionInput BsplSoundRun() {
+    ConnectionInput input =
+        MakeInput(ConnectionType::BSPL, {"480000", "11200", "8", "2", "3", "1", "10", "40", "70",
+                                         "9", "2", "3", "30", "0", "60", "85"});
+    input.choices.boltGrade = 1;  // A325-X
+    return input;
+}
+
 inline RunOptions NoReportFile() {
     return RunOptions{""};
 }

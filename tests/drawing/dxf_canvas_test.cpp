@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <filesystem>
@@ -149,13 +150,17 @@ struct Drawn {
 
 Drawn DrawBoth(const Project& project) {
     Drawn d;
-    DrawConnection(d.recorded, project.type, ProjectGrid(project), project.choices);
-    d.dxf = ReadDxf(DrawConnectionDxf(project.type, ProjectGrid(project), project.choices));
+    DrawClassicConnection(d.recorded, project.type, ProjectGrid(project), project.choices);
+    DxfOptions classic;
+    classic.classic = true;
+    d.dxf =
+        ReadDxf(DrawConnectionDxf(project.type, ProjectGrid(project), project.choices, classic));
     return d;
 }
 
-// Every sample project: the file is sound, and it holds exactly what the drawing drew, in order,
-// at the same millimetre coordinates and on the layer of each colour's role.
+// Every sample project's classic drawing: the file is sound, and it holds exactly what the
+// drawing drew, in order, at the same millimetre coordinates and on the layer of each colour's
+// role.
 TEST(DxfDrawing, EverySampleReadsBackAsTheDrawingMade) {
     const char* samples[] = {"wsp_shear_plate.Bol", "aclt_angle_cleat.Bol", "bmep_end_plate.Bol",
                              "bspl_splice.Bol"};
@@ -254,12 +259,92 @@ TEST(DxfDrawing, WspWorkedRunPlateAndBoltsAreAtTheirMillimetres) {
     EXPECT_GE(dxf.header.at("$EXTMAX.20"), maxY);
 }
 
+// The detailed drawing of every sample for drafters: at the largest plot scale of the series at
+// which it fits A4 landscape, the scale written under it, text at its fixed plotted height by
+// role, callouts and hatching on their own layers.
+TEST(DxfDrawing, DetailedDrawingsArePlottedToScaleOnA4) {
+    const char* samples[] = {"wsp_shear_plate.Bol", "aclt_angle_cleat.Bol", "bmep_end_plate.Bol",
+                             "bspl_splice.Bol", "standard_bspl_h300x150.Bol"};
+    for (const char* sample : samples) {
+        const Project project =
+            LoadProjectFile(JW_TEST_DIR "/../../examples/" + std::string(sample));
+        const DxfFile dxf =
+            ReadDxf(DrawConnectionDxf(project.type, ProjectGrid(project), project.choices));
+        ASSERT_EQ(dxf.problem, "") << sample;
+        EXPECT_EQ(dxf.header.at("$INSUNITS.70"), 4) << sample;
+        EXPECT_EQ(dxf.layerColours, (std::map<std::string, int>{{"0", 7},
+                                                                {"MEMBERS", 7},
+                                                                {"BOLTS", 1},
+                                                                {"DIMENSIONS", 5},
+                                                                {"NOTES", 176},
+                                                                {"HATCH", 8}}))
+            << sample;
+        double scale = 0;
+        std::map<std::string, int> perLayer;
+        for (const Entity& e : dxf.entities) {
+            ++perLayer[e.type + " " + e.layer];
+            if (e.type == "TEXT" && e.Text(1).rfind("SCALE 1:", 0) == 0)
+                scale = std::stod(e.Text(1).substr(8));
+        }
+        ASSERT_NE(std::find(std::begin(kDxfPlotScales), std::end(kDxfPlotScales), scale),
+                  std::end(kDxfPlotScales))
+            << sample << ": scale 1:" << scale;
+        for (const Entity& e : dxf.entities) {
+            if (e.type != "TEXT") continue;
+            const double plotted = e.layer == "NOTES" ? 3.5 : 2.5;
+            EXPECT_NEAR(e.Number(40), plotted * scale, kTol) << sample << " \"" << e.Text(1);
+        }
+        for (const char* needed : {"TEXT NOTES", "LINE NOTES", "LINE HATCH", "TEXT DIMENSIONS",
+                                   "CIRCLE BOLTS", "POLYLINE MEMBERS"})
+            EXPECT_GT(perLayer[needed], 0) << sample << ": no " << needed;
+        // The header's extents are the drawing's own, and they fit the sheet at the scale.
+        const double width = dxf.header.at("$EXTMAX.10") - dxf.header.at("$EXTMIN.10");
+        const double height = dxf.header.at("$EXTMAX.20") - dxf.header.at("$EXTMIN.20");
+        EXPECT_LE(width, kDxfSheetWidthMm * scale) << sample;
+        EXPECT_LE(height, kDxfSheetHeightMm * scale) << sample;
+        EXPECT_GT(width, kDxfSheetWidthMm * scale / 5) << sample << ": fills the sheet";
+    }
+}
+
+TEST(DxfCanvas, EachColourLandsOnTheLayerOfItsRole) {
+    const std::pair<int, std::string_view> cases[] = {{kBlack, kDxfMembersLayer},
+                                                      {kLightRed, kDxfBoltsLayer},
+                                                      {kLightBlue, kDxfDimensionsLayer},
+                                                      {kNoteColour, kDxfNotesLayer},
+                                                      {kWarningColour, kDxfNotesLayer},
+                                                      {kHatchColour, kDxfHatchLayer},
+                                                      {2, kDxfMembersLayer}};
+    for (const auto& [colour, layer] : cases) EXPECT_EQ(DxfLayerOf(colour), layer) << colour;
+    EXPECT_THROW(DxfLayerOf(16), DesignError);
+}
+
+// A DXF for drafters has text at a fixed plotted height whatever the drawing's size.
+TEST(DxfCanvas, APlotScaleFixesTheTextHeightByRole) {
+    DxfCanvas canvas;
+    canvas.SetPlotScale(5);
+    canvas.Scale(0, 1000, 1000, 0);
+    canvas.SetForeColor(kLightBlue);
+    EXPECT_NEAR(std::fabs(canvas.TextHeight("0")), 2.5 * 5 * 1.15 / 0.7, kTol);
+    canvas.SetForeColor(kNoteColour);
+    EXPECT_NEAR(std::fabs(canvas.TextHeight("0")), 3.5 * 5 * 1.15 / 0.7, kTol);
+    canvas.Scale(0, 4000, 4000, 0);
+    EXPECT_NEAR(std::fabs(canvas.TextHeight("0")), 3.5 * 5 * 1.15 / 0.7, kTol)
+        << "the window does not change it";
+    canvas.SetCurrentX(10);
+    canvas.SetCurrentY(20);
+    canvas.Print("PL-9X230X90");
+    const DxfFile dxf = ReadDxf(canvas.Document());
+    ASSERT_EQ(dxf.entities.size(), 1u);
+    EXPECT_EQ(dxf.entities[0].layer, "NOTES");
+    EXPECT_NEAR(dxf.entities[0].Number(40), 17.5, kTol);
+}
+
 // What the connection drawings never do but a canvas allows: other colours, a downward window,
 // and text that would break the file's line structure.
 TEST(DxfCanvas, KeepsOddInputInsideTheFormat) {
     DxfCanvas canvas;
     canvas.Scale(0, 0, 100, 100);  // y downward, as on a page
-    canvas.Line(10, 20, 30, 40, 4);
+    canvas.Line(10, 20, 30, 40, 2);
     canvas.SetCurrentX(5);
     canvas.SetCurrentY(50);
     canvas.SetForeColor(kLightBlue);
@@ -269,7 +354,7 @@ TEST(DxfCanvas, KeepsOddInputInsideTheFormat) {
     ASSERT_EQ(dxf.entities.size(), 2u);
     const Entity& line = dxf.entities[0];
     EXPECT_EQ(line.layer, "MEMBERS");
-    EXPECT_EQ(line.Text(62), "16") << "dark red keeps its own colour on the members layer";
+    EXPECT_EQ(line.Text(62), "96") << "dark green keeps its own colour on the members layer";
     EXPECT_EQ(line.Number(20), -20) << "mirrored so the drawing reads the same way up";
     EXPECT_EQ(line.Number(21), -40);
     const Entity& text = dxf.entities[1];

@@ -404,6 +404,50 @@ TEST(WholeSheet, TwoPagesWithTheTitleBlockOnBothAndTheDrawingInItsPlace) {
     EXPECT_GT(drawn, 10);
 }
 
+// Drawings whose classic window would leave parts and labels out print whole inside their
+// square, texts included, and never over the input data beside it.
+TEST(WholeSheet, AnAwkwardDrawingStaysInsideItsSquare) {
+    const ConnectionInput cases[] = {
+        testing::MakeInput(ConnectionType::WSP,
+                           {"5000", "6", "1", "5", "1", "10", "25", "60", "70", "5", "2"},
+                           "H-100X50X9.3(kg/m)"),
+        testing::MakeInput(ConnectionType::BSPL,
+                           {"300000", "5000", "9", "2", "2", "2", "10", "35", "70", "40", "2", "3",
+                            "30", "20", "45", "40"},
+                           "H-200X100X21.3(kg/m)"),
+    };
+    for (const ConnectionInput& input : cases) {
+        SheetContent sheet = AcceptedSheet();
+        sheet.type = input.type;
+        sheet.choices = input.choices;
+        sheet.input = input.grid;
+        SheetRecorder page;
+        PrintSheetDrawing(page, sheet, 2000, 7000);
+        // The default drawing size, 5400 twips square, from (2000, 7000); the page counts down.
+        int texts = 0;
+        for (const DrawCall& call : page.Calls()) {
+            double left = std::min(call.x1, call.x2), right = std::max(call.x1, call.x2);
+            double top = std::min(call.y1, call.y2), bottom = std::max(call.y1, call.y2);
+            if (call.kind == DrawCall::Kind::Window) continue;
+            if (call.kind == DrawCall::Kind::Circle) {
+                left = call.x1 - call.x2, right = call.x1 + call.x2;
+                top = call.y1 - call.x2, bottom = call.y1 + call.x2;
+            }
+            if (call.kind == DrawCall::Kind::Text) {
+                ++texts;
+                left = call.x1, right = call.x1 + page.TextWidth(call.text);
+                top = call.y1, bottom = call.y1 + page.TextHeight(call.text);
+            }
+            const std::string what = std::string(TypeName(input.type)) + " \"" + call.text + "\"";
+            EXPECT_GE(left, 2000 - 1e-6) << what;
+            EXPECT_LE(right, 7400 + 1e-6) << what;
+            EXPECT_GE(top, 7000 - 1e-6) << what;
+            EXPECT_LE(bottom, 12400 + 1e-6) << what;
+        }
+        EXPECT_GT(texts, 10) << TypeName(input.type);
+    }
+}
+
 TEST(WholeSheet, ADrawingThatCannotBeMadeEndsNoDocument) {
     SheetContent sheet = AcceptedSheet();
     sheet.choices.beamSection = -1;

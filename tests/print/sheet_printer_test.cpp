@@ -12,6 +12,7 @@
 #include <QTest>
 #include <vector>
 
+#include "../design/design_fixtures.h"
 #include "design/standard_proposals.h"
 #include "print/painter_canvas.h"
 #include "print/printer_fonts.h"
@@ -24,7 +25,8 @@ using jw::print::PainterCanvas;
 namespace {
 
 // The accepted standard connection of the type with the longest plate description: the widest
-// text of its summary.
+// text of its summary. No standard end plate passes the end plate checks until the tables are
+// regenerated: the sound worked end plate stands in for them.
 SheetContent WidestAcceptedSheet(ConnectionType type) {
     const ProposalDesign* widest = nullptr;
     const std::vector<ProposalDesign> designs = DesignStandardProposals(type);
@@ -32,6 +34,10 @@ SheetContent WidestAcceptedSheet(ConnectionType type) {
         if (d.kind == ProposalDesign::Kind::Designed && d.result.status == RunStatus::Accepted &&
             (!widest || d.result.summary.At(1, 1).size() > widest->result.summary.At(1, 1).size()))
             widest = &d;
+    if (!widest && type == ConnectionType::BMEP) {
+        const ConnectionInput sound = testing::BmepSoundRun();
+        return SheetOfRun(ProjectInfo{}, sound, RunDesign(sound, RunOptions{""}), "12/31/2026");
+    }
     if (!widest) return {};
     return SheetOfRun(ProjectInfo{}, widest->input, RunDesign(widest->input, RunOptions{""}),
                       "12/31/2026");
@@ -162,9 +168,10 @@ void SheetPrinterTest::AnOversizedDrawingScalesTheSheetDown() {
     QTemporaryDir folder;
     QPdfWriter device(folder.filePath("big.pdf"));
     device.setPageLayout(print::DefaultSheetLayout());
-    // The drawing reaches down to about 18000 twips of a 16118-twip printable height.
+    // The drawing, fitted to its 12000-twip square from x = 2000, reaches across to about
+    // 13500 twips of an 11180-twip printable width.
     const double scale = print::SheetFitScale(device, sheet);
-    QVERIFY2(scale > 0.85 && scale < 0.95, qPrintable(QString::number(scale)));
+    QVERIFY2(scale > 0.78 && scale < 0.88, qPrintable(QString::number(scale)));
     QCOMPARE(print::PrintSheetToPdf(folder.filePath("big.pdf"), sheet), QString());
 }
 

@@ -12,15 +12,17 @@ namespace jw::cli {
 namespace {
 
 constexpr const char* kDrawHelp =
-    "Usage: jointwright-cli draw FILE.Bol [--svg OUT.svg] [--dxf OUT.dxf] [--codepage CP]\n"
+    "Usage: jointwright-cli draw FILE.Bol [--svg OUT.svg] [--dxf OUT.dxf] [--classic]\n"
+    "                            [--codepage CP]\n"
     "\n"
     "Draws the connection of a project file to scale without designing it, after the same\n"
     "input check as the preview, and writes the drawing in one or both forms.\n"
     "\n"
     "  --svg OUT.svg  an SVG picture, for documents and browsers\n"
-    "  --dxf OUT.dxf  a DXF file for CAD, in millimetres, with the layers MEMBERS, BOLTS and\n"
-    "                 DIMENSIONS\n"
+    "  --dxf OUT.dxf  a DXF file for CAD, in millimetres at a plot scale that fits A4, with the\n"
+    "                 layers MEMBERS, BOLTS, DIMENSIONS, NOTES and HATCH\n"
     "  --codepage CP  the code page of the project file: cp1252 (the default) or cp874 (Thai)\n"
+    "  --classic      the classic drawing (one view, no callouts), for comparison\n"
     "\n"
     "Exit status: 0 drawn, 2 the input cannot be drawn, 3 the file is not a valid project file.\n";
 
@@ -28,7 +30,7 @@ constexpr const char* kDrawHelp =
 
 int DrawCommand(const Arguments& args) {
     const ParsedArguments parsed =
-        ParseArguments(args, {"--help"}, {"--svg", "--dxf", "--codepage"});
+        ParseArguments(args, {"--help", "--classic"}, {"--svg", "--dxf", "--codepage"});
     if (parsed.Has("--help")) {
         std::cout << kDrawHelp;
         return kExitAccepted;
@@ -50,12 +52,17 @@ int DrawCommand(const Arguments& args) {
         std::cerr << gate->text << "\n";
         return kExitStopped;
     }
+    const bool classic = parsed.Has("--classic");
     try {
         if (svg &&
-            !WriteOutput(*svg, DrawConnectionSvg(project.type, grid, project.choices), inputs))
+            !WriteOutput(
+                *svg, DrawConnectionSvg(project.type, grid, project.choices, {.classic = classic}),
+                inputs))
             return kExitStopped;
         if (dxf &&
-            !WriteOutput(*dxf, DrawConnectionDxf(project.type, grid, project.choices), inputs))
+            !WriteOutput(
+                *dxf, DrawConnectionDxf(project.type, grid, project.choices, {.classic = classic}),
+                inputs))
             return kExitStopped;
     } catch (const DesignError& error) {
         std::cerr << error.what() << "\n";

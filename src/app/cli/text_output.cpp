@@ -8,6 +8,7 @@
 #include "app/cli/console.h"
 #include "app/cli/load_project.h"
 #include "data/numbers.h"
+#include "results/bill_of_materials.h"
 #include "results/result_table.h"
 
 namespace jw::cli {
@@ -90,6 +91,28 @@ std::string JsonWarnings(const FurtherChecks& further) {
     return text + "]";
 }
 
+// The plates and bolts of a moment connection, for the whole joint; omitted for the shear
+// connections, whose summary already names their one plate or angle.
+std::string JsonBillOfMaterials(ConnectionType type, const DesignResult& result) {
+    const BillOfMaterials bill = MomentBillOfMaterials(type, result.state);
+    if (bill.plates.empty() || result.status == RunStatus::Stopped) return "";
+    std::string plates;
+    for (const PlateItem& p : bill.plates)
+        plates += (plates.empty() ? "" : ", ") + std::string("{\"part\": ") + JsonString(p.part) +
+                  ", \"count\": " + std::to_string(p.count) +
+                  ", \"thickness\": " + JsonNumber(p.thicknessMm) +
+                  ", \"width\": " + JsonNumber(p.widthMm) +
+                  ", \"length\": " + JsonNumber(p.lengthMm) + "}";
+    std::string bolts;
+    for (const BoltItem& b : bill.bolts)
+        bolts += (bolts.empty() ? "" : ", ") + std::string("{\"part\": ") + JsonString(b.part) +
+                 ", \"count\": " + std::to_string(b.count) +
+                 ", \"diameter\": " + JsonNumber(b.diameterMm) +
+                 ", \"grade\": " + JsonString(b.grade) + "}";
+    return ", \"bill_of_materials\": {\"unit\": \"mm\", \"per\": \"joint\", \"plates\": [" +
+           plates + "], \"bolts\": [" + bolts + "]}";
+}
+
 }  // namespace
 
 std::string AlignedText(const DesignResult& result) {
@@ -105,7 +128,8 @@ std::string JsonText(ConnectionType type, const DesignResult& result) {
            ", \"classic_accepted\": " + (result.classicAccepted ? "true" : "false") +
            ", \"table\": " + JsonGrid(result.table) + ", \"summary\": " + JsonGrid(result.summary) +
            ", \"further\": " + JsonFurther(result.further) +
-           ", \"warnings\": " + JsonWarnings(result.further) + "}\n";
+           ", \"warnings\": " + JsonWarnings(result.further) + JsonBillOfMaterials(type, result) +
+           "}\n";
 }
 
 std::string JsonString(std::string_view text) {

@@ -45,9 +45,32 @@ struct Edge {
     bool rolled;  // a rolled edge (an angle toe) is as sound as a gas-cut one
 };
 
+// The bolt lines of a splice flange stand C3 / 2 and C3 / 2 + C1 from the web's centre line.
+std::vector<Edge> SpliceFlangeEdges(const DesignState& s) {
+    const double outerLine = s.c3Cm / 2 + s.c1Cm;
+    const double toTip = s.flangeWidthCm / 2 - outerLine;
+    std::vector<Edge> edges = {{"flange plate sides and ends, beam end (e)", s.flangeEdgeCm, false},
+                               {"beam flange tips", toTip, true}};
+    if (s.flangeCleats >= 2) {
+        edges.push_back({"inner plates, towards the flange tips", toTip, false});
+        edges.push_back({"inner plates, towards the root fillets",
+                         s.c3Cm / 2 - s.webCm / 2 - s.rootRadiusCm, false});
+    }
+    return edges;
+}
+
 std::vector<Edge> CutEdges(const ShearContext& c) {
     const DesignState& s = c.s;
+    if (c.type == ConnectionType::BMEP)
+        return {
+            {"ends of the end plate (b)", s.edgeCm, false},
+            {"sides of the end plate (gauge rule)",
+             (s.flangeWidthCm * 10 - EndPlateGaugeMm(s.flangeWidthCm * 10, c.boltMm)) / 20, false}};
     std::vector<Edge> edges = {{"beam end and cleat edges (b)", s.edgeCm, false}};
+    if (c.type == ConnectionType::BSPL) {
+        const std::vector<Edge> flange = SpliceFlangeEdges(s);
+        edges.insert(edges.end(), flange.begin(), flange.end());
+    }
     if (c.type == ConnectionType::ACLT) {
         const double webToe =
             s.angleLegCm - s.setBackCm - s.edgeCm - (s.boltColumns - 1) * s.pitchCm;
@@ -185,17 +208,20 @@ void AddEdgeDistance(const ShearContext& c, FurtherChecks& out) {
                                " at a rolled or gas-cut edge, Table J3.5 (" + Num(shearedCm) +
                                " cm at a sheared edge)"});
     std::vector<CheckRow> rows;
-    bool needsGasCut = false;
-    for (const Edge& e : CutEdges(c)) {
+    const Edge* needsGasCut = nullptr;  // the shortest cut edge between the two values
+    const std::vector<Edge> edges = CutEdges(c);
+    for (const Edge& e : edges) {
         rows.push_back(MakeCheck({"Edge distance", "AISC-ASD89 Table J3.5", gasCutCm, e.distanceCm,
                                   "cm", "Le,min <= e", Num(gasCutCm) + " <= " + Num(e.distanceCm)},
                                  e.where));
-        if (!e.rolled && e.distanceCm >= gasCutCm && e.distanceCm < shearedCm) needsGasCut = true;
+        if (!e.rolled && e.distanceCm >= gasCutCm && e.distanceCm < shearedCm &&
+            (!needsGasCut || e.distanceCm < needsGasCut->distanceCm))
+            needsGasCut = &e;
     }
     out.checks.push_back(Governing(rows));
     if (needsGasCut)
-        out.warnings.push_back({"Edge distance " + Num(c.s.edgeCm * 10) + " mm is less than " +
-                                std::to_string(least.sheared) +
+        out.warnings.push_back({"Edge distance " + Num(needsGasCut->distanceCm * 10) +
+                                " mm is less than " + std::to_string(least.sheared) +
                                 " mm for a sheared edge: the drawing must call for "
                                 "gas-cut or planed edges."});
 }

@@ -1,8 +1,10 @@
 #include "design/further/further_checks.h"
 
 #include "design/further/bolts.h"
+#include "design/further/end_plate.h"
 #include "design/further/geometry.h"
 #include "design/further/plates.h"
+#include "design/further/splice.h"
 #include "design/further/welds.h"
 
 namespace jw {
@@ -63,7 +65,11 @@ FurtherChecks RunFurtherChecks(ConnectionType type, const DesignState& s, const 
             AngleCleatChecks(further::MakeShearContext(type, s, rv), out);
             break;
         case ConnectionType::BMEP:
+            further::AddEndPlateChecks(s, rv, out);
+            break;
         case ConnectionType::BSPL:
+            further::AddSpliceChecks(s, rv, out);
+            break;
         case ConnectionType::None:
             break;
     }

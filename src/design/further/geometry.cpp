@@ -35,6 +35,11 @@ std::vector<Rule> Rules(const ShearContext& c) {
     std::vector<Rule> rules = {Positive("bolt pitch c", s.pitchCm),
                                Positive("edge distance b", s.edgeCm),
                                Positive("set back a", s.setBackCm)};
+    if (c.type == ConnectionType::BSPL) {
+        rules.push_back(Positive("flange edge distance e", s.flangeEdgeCm));
+        rules.push_back(Positive("flange bolt gauge C3", s.c3Cm));
+        if (s.flangeRows > 1) rules.push_back(Positive("flange bolt pitch C2", s.c2Cm));
+    }
     if (c.type == ConnectionType::WSP) {
         rules.push_back(WeldSides(s.weldSides));
         // A fillet larger than the plate cannot be laid on its edge.
