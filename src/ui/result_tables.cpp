@@ -61,44 +61,58 @@ QString TableText(const QTableWidget& table) {
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
+namespace {
+
+// The text sits inside the style's focus margin, one pixel more each side; the grid line takes
+// one pixel of the cell, and one more covers the rounding of the text's advance.
+int CellMargins(const QTableWidget& table) {
+    return 2 * (table.style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) +
+           (table.showGrid() ? 1 : 0) + 1;
+}
+
+int SpannedWidth(const QTableWidget& table, int row, int column) {
+    int width = 0;
+    for (int c = column; c < column + table.columnSpan(row, column); ++c)
+        width += table.columnWidth(c);
+    return width;
+}
+
+}  // namespace
+
 void FitColumnsToContents(QTableWidget& table, const std::vector<int>& minimumPixels) {
-    // Measured here rather than by the view: a sentence that runs across several columns
-    // (a warning) must widen only the last of them, not the first.
-    // The text sits inside the style's focus margin, one pixel more each side; the grid line
-    // takes one pixel of the cell, and one more covers the rounding of the text's advance.
-    const int margins = 2 * (table.style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) +
-                        (table.showGrid() ? 1 : 0) + 1;
+    // Measured here rather than by the view: a sentence that runs across several columns (a
+    // warning) takes the width the checks give the columns and wraps within it, so a long
+    // warning never pushes the table wider than the screen.
+    const int margins = CellMargins(table);
     std::vector<int> widths(static_cast<std::size_t>(table.columnCount()), 0);
     for (std::size_t c = 0; c < widths.size() && c < minimumPixels.size(); ++c)
         widths[c] = minimumPixels[c];
-    struct Spanned {
-        int column;
-        int span;
-        int width;
-    };
-    std::vector<Spanned> spanned;
     for (int r = 0; r < table.rowCount(); ++r) {
         for (int c = 0; c < table.columnCount(); ++c) {
             const QTableWidgetItem* item = table.item(r, c);
-            if (!item || item->text().isEmpty()) continue;
+            if (!item || item->text().isEmpty() || table.columnSpan(r, c) > 1) continue;
             const int width = QFontMetrics(item->font()).horizontalAdvance(item->text()) + margins;
-            const int span = table.columnSpan(r, c);
-            if (span > 1)
-                spanned.push_back({c, span, width});
-            else
-                widths[static_cast<std::size_t>(c)] =
-                    std::max(widths[static_cast<std::size_t>(c)], width);
+            widths[static_cast<std::size_t>(c)] =
+                std::max(widths[static_cast<std::size_t>(c)], width);
         }
-    }
-    for (const Spanned& cell : spanned) {
-        int covered = 0;
-        for (int c = cell.column; c < cell.column + cell.span; ++c)
-            covered += widths[static_cast<std::size_t>(c)];
-        widths[static_cast<std::size_t>(cell.column + cell.span - 1)] +=
-            std::max(0, cell.width - covered);
     }
     for (int c = 0; c < table.columnCount(); ++c)
         table.setColumnWidth(c, widths[static_cast<std::size_t>(c)]);
+    WrapSpannedRows(table);
+}
+
+void WrapSpannedRows(QTableWidget& table) {
+    const int margins = CellMargins(table);
+    for (int r = 0; r < table.rowCount(); ++r) {
+        const QTableWidgetItem* item = table.item(r, 0);
+        if (!item || table.columnSpan(r, 0) < 2) continue;
+        const QFontMetrics metrics(item->font());
+        const QRect bounds = metrics.boundingRect(
+            QRect(0, 0, std::max(1, SpannedWidth(table, r, 0) - margins), 100000), Qt::TextWordWrap,
+            item->text());
+        table.setRowHeight(r, std::max(table.verticalHeader()->defaultSectionSize(),
+                                       bounds.height() + margins + 2));
+    }
 }
 
 int FullWidth(const QTableWidget& table) {

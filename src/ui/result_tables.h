@@ -17,6 +17,9 @@ void MakeCopyable(QTableWidget& table);
 QString TableText(const QTableWidget& table);
 // Column c gets the width of its longest text, at least minimumPixels[c] where given.
 void FitColumnsToContents(QTableWidget& table, const std::vector<int>& minimumPixels);
+// Gives each row whose first cell spans several columns the height its text needs, wrapped at
+// word boundaries within those columns.
+void WrapSpannedRows(QTableWidget& table);
 // The width the table needs to show every column without scrolling.
 int FullWidth(const QTableWidget& table);
 
