@@ -29,6 +29,13 @@ std::optional<DWORD> PipeWaiting(HANDLE pipe, DWORD& error) {
     return std::nullopt;
 }
 
+// A pipe that is not the system's own (Wine hands a program a Unix pipe as its standard input)
+// cannot be peeked at; it is then read as it comes, without the time limit.
+bool CannotBeWatched(DWORD error) {
+    return error == ERROR_NOT_SUPPORTED || error == ERROR_INVALID_FUNCTION ||
+           error == ERROR_INVALID_PARAMETER;
+}
+
 std::string ReadAll(HANDLE file, bool pipe, std::size_t limit, std::string& bytes) {
     char buffer[16384];
     auto giveUp = std::chrono::steady_clock::now() + kPipeWriterWait;
@@ -37,6 +44,10 @@ std::string ReadAll(HANDLE file, bool pipe, std::size_t limit, std::string& byte
         if (pipe) {
             DWORD error = 0;
             const std::optional<DWORD> waiting = PipeWaiting(file, error);
+            if (!waiting && CannotBeWatched(error)) {
+                pipe = false;  // read to its end as it comes
+                continue;
+            }
             if (!waiting) return error ? Reason(error) : std::string();
             if (*waiting == 0) {
                 if (std::chrono::steady_clock::now() >= giveUp)
