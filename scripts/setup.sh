@@ -7,6 +7,9 @@ cd "$ROOT"
 PACKAGES=(cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev libgl-dev clang clang-format libclang-rt-dev poppler-utils xvfb xauth
           fonts-dejavu-core python3-ezdxf)
+# scripts/test-windows only: the MinGW-w64 cross compiler (its "posix" flavour carries
+# std::thread), Wine to run what it builds, and GoogleTest's sources to build for Windows.
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64 googletest)
 
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi

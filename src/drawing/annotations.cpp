@@ -68,6 +68,13 @@ Rect BoxToward(const Direction& dir, double x, double y, double width, double he
     return {left, bottom, left + width, bottom + height};
 }
 
+// The length of a leader or an arrow. A square root is rounded the same by every C library,
+// std::hypot is not: a last-bit difference in a leader's cost would put a callout elsewhere on
+// Windows than on Linux.
+double Length(double dx, double dy) {
+    return std::sqrt(dx * dx + dy * dy);
+}
+
 double Clamp(double v, double low, double high) {
     return std::max(low, std::min(v, high));
 }
@@ -77,7 +84,7 @@ void TipArrow(DrawingCanvas& canvas, double x, double y, double fromX, double fr
               int colour) {
     const double dx = fromX - x;
     const double dy = fromY - y;
-    const double run = std::hypot(dx, dy);
+    const double run = Length(dx, dy);
     if (!(run > 0) || !(length > 0)) return;
     const double ux = dx / run;
     const double uy = dy / run;
@@ -192,7 +199,7 @@ Spot ChooseSpot(const LayoutRoom& room, const DrawingCanvas& canvas, double step
         if (!room.IsFree(spot.box.Grown(pad))) return;
         const LayoutRoom::Crossings crossings =
             room.LeaderCrossings(spot.tipX, spot.tipY, spot.attachX, spot.attachY);
-        const double leader = std::hypot(spot.attachX - spot.tipX, spot.attachY - spot.tipY);
+        const double leader = Length(spot.attachX - spot.tipX, spot.attachY - spot.tipY);
         const double cost = Growth(extent, spot.box, window) + kLeaderCost * leader / window +
                             (crossings.labels ? kCrossingLabelCost : 0) +
                             (crossings.lines ? kCrossingLineCost : 0);

@@ -1,7 +1,6 @@
 #include "print/document_printer.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
@@ -11,6 +10,7 @@
 #include "data/safe_output.h"
 #include "drawing/calculation_pages.h"
 #include "drawing/print_further_pages.h"
+#include "print/core_file_path.h"
 #include "print/painter_canvas.h"
 #include "results/calculation_text.h"
 
@@ -177,10 +177,10 @@ QString WritePdf(const QString& path, const QString& title, const QPageLayout& l
     if (!problem.isEmpty()) return problem;
     const QByteArray& bytes = document.data();
     const std::string reason = WriteOutputFile(
-        QFile::encodeName(path).toStdString(),
+        CoreFilePath(path),
         std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     if (!reason.empty())
-        return QStringLiteral("Cannot write \"%1\": %2.").arg(path, QString::fromLocal8Bit(reason));
+        return QStringLiteral("Cannot write \"%1\": %2.").arg(path, QString::fromUtf8(reason));
     return {};
 }
 

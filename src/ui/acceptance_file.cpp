@@ -8,6 +8,7 @@
 
 #include "data/atomic_file.h"
 #include "data/safe_output.h"
+#include "print/core_file_path.h"
 
 namespace jw::ui {
 namespace {
@@ -50,7 +51,7 @@ bool ReadAcceptance(const QString& path) {
     QFile file(path);
     if (!file.exists()) {
         QDir().mkpath(QFileInfo(path).absolutePath());
-        WriteOutputFile(QFile::encodeName(path).toStdString(), {});
+        WriteOutputFile(print::CoreFilePath(path), {});
     }
     if (!file.open(QIODevice::ReadOnly)) return false;
     if (file.size() > kTailBytes) file.seek(file.size() - kTailBytes);
@@ -61,8 +62,8 @@ bool ReadAcceptance(const QString& path) {
 QString RecordAcceptance(const QString& path) {
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return QStringLiteral("its folder cannot be created");
-    const std::string reason = ReplaceFileContents(QFile::encodeName(path).toStdString(),
-                                                   std::string(kAcceptLine) + "\r\n");
+    const std::string reason =
+        ReplaceFileContents(print::CoreFilePath(path), std::string(kAcceptLine) + "\r\n");
     return QString::fromUtf8(reason);
 }
 

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 
+#include "print/core_file_path.h"
 #include "results/export.h"
 #include "ui/message_sink.h"
 #include "ui/ui_helpers.h"
@@ -20,7 +21,7 @@ QString DefaultExportPath() {
 bool ExportConnection(const QString& path, const ConnectionInput& input, const QString& stressRange,
                       MessageSink& messages, CodePage page) {
     const std::string line = ExportLine(input, ToCoreText(stressRange));
-    const std::string reason = AppendExportLine(QFile::encodeName(path).toStdString(), line, page);
+    const std::string reason = AppendExportLine(print::CoreFilePath(path), line, page);
     if (reason.empty()) return true;
     messages.Show(QStringLiteral("Cannot write \"%1\": %2.")
                       .arg(QDir::toNativeSeparators(path), FromCoreText(reason)),

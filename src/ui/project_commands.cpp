@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QStringDecoder>
 
+#include "print/core_file_path.h"
 #include "ui/choice_panel.h"
 #include "ui/code_page_setting.h"
 #include "ui/file_dialogs.h"
@@ -17,7 +18,7 @@ namespace jw::ui {
 namespace {
 
 std::string FilePath(const QString& name) {
-    return QFile::encodeName(name).toStdString();
+    return print::CoreFilePath(name);
 }
 
 // A message of the project file code: its own words, perhaps a quoted line of the file (UTF-8

@@ -7,6 +7,7 @@
 
 #include "data/safe_output.h"
 #include "data/sha256.h"
+#include "print/core_file_path.h"
 #include "print/document_printer.h"
 #include "print/sheet_printer.h"
 #include "results/calculation_html.h"
@@ -60,7 +61,7 @@ QString SaveCalculation(const CalculationModel& model, const QString& path) {
     const bool html = suffix == QStringLiteral("html") || suffix == QStringLiteral("htm");
     const QString target = html || suffix == QStringLiteral("txt") ? path : path + ".txt";
     const std::string text = html ? CalculationHtml(model) : CalculationText(model);
-    const std::string reason = WriteOutputFile(QFile::encodeName(target).toStdString(), text);
+    const std::string reason = WriteOutputFile(print::CoreFilePath(target), text);
     if (!reason.empty())
         return QStringLiteral("Cannot write \"%1\": %2.").arg(target, FromCoreText(reason));
     return {};

@@ -12,6 +12,7 @@
 #include "drawing/connection_drawings.h"
 #include "drawing/dxf_canvas.h"
 #include "drawing/svg_canvas.h"
+#include "print/core_file_path.h"
 #include "print/painter_canvas.h"
 #include "ui/message_sink.h"
 #include "ui/ui_helpers.h"
@@ -38,7 +39,7 @@ QString SavePng(const ConnectionInput& input, const QString& path) {
     if (!png.open(QIODevice::WriteOnly) || !image.save(&png, "PNG"))
         return QStringLiteral("Cannot write \"%1\": the picture could not be made.").arg(path);
     const std::string reason = WriteOutputFile(
-        QFile::encodeName(path).toStdString(),
+        print::CoreFilePath(path),
         std::string_view(png.data().constData(), static_cast<std::size_t>(png.data().size())));
     if (!reason.empty())
         return QStringLiteral("Cannot write \"%1\": %2.").arg(path, FromCoreText(reason));
@@ -62,12 +63,10 @@ QString SaveDrawing(const ConnectionInput& input, const QString& path) {
     try {
         if (suffix == QStringLiteral("png")) return SavePng(input, path);
         if (suffix == QStringLiteral("svg")) {
-            WriteConnectionSvg(QFile::encodeName(path).toStdString(), input.type, input.grid,
-                               input.choices);
+            WriteConnectionSvg(print::CoreFilePath(path), input.type, input.grid, input.choices);
         } else {
             const QString target = suffix == QStringLiteral("dxf") ? path : path + ".dxf";
-            WriteConnectionDxf(QFile::encodeName(target).toStdString(), input.type, input.grid,
-                               input.choices);
+            WriteConnectionDxf(print::CoreFilePath(target), input.type, input.grid, input.choices);
         }
     } catch (const DesignError& error) {
         return FromCoreText(error.what());

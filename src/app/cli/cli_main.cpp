@@ -1,8 +1,10 @@
 // jointwright-cli: design, draw and check connections from project files without a window.
+#include <algorithm>
 #include <iostream>
 
 #include "app/cli/arguments.h"
 #include "app/cli/commands.h"
+#include "app/cli/console.h"
 
 namespace {
 
@@ -26,8 +28,9 @@ constexpr const char* kHelp =
 
 int main(int argc, char** argv) {
     using namespace jw::cli;
-    const Arguments args(argv + (argc > 1 ? 2 : 1), argv + argc);
-    const std::string command = argc > 1 ? argv[1] : "";
+    const std::vector<std::string> all = ProgramArguments(argc, argv);
+    const Arguments args(all.begin() + std::min<std::size_t>(all.size(), 2), all.end());
+    const std::string command = all.size() > 1 ? all[1] : "";
     try {
         if (command == "design") return DesignCommand(args);
         if (command == "batch") return BatchCommand(args);

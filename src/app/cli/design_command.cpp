@@ -3,6 +3,7 @@
 #include "app/cli/arguments.h"
 #include "app/cli/calc_output.h"
 #include "app/cli/commands.h"
+#include "app/cli/console.h"
 #include "app/cli/load_project.h"
 #include "app/cli/pdf_output.h"
 #include "app/cli/text_output.h"
@@ -93,7 +94,7 @@ int DesignCommand(const Arguments& args) {
     CheckCalculationOptions(parsed);
     const bool calcPdf = CalcFormatOf(parsed.Option("--calc").value_or("")) == CalcFormat::Pdf;
     if ((parsed.Option("--pdf") || calcPdf) && !PdfOutputAvailable()) {
-        std::cerr << "jointwright-cli: this build has no PDF output (it was built without Qt).\n";
+        std::cerr << kNoPdfOutput << "\n";
         return kExitStopped;
     }
     const auto loaded = LoadProjectForCommand(parsed.files.front(), page);
@@ -120,7 +121,10 @@ int DesignCommand(const Arguments& args) {
             WriteCalculationOutput(parsed, *loaded, parsed.files.front(), input, result, inputs);
         status != kExitAccepted)
         return status;
-    std::cout << (parsed.Has("--json") ? JsonText(input.type, result) : AlignedText(result));
+    if (parsed.Has("--json"))
+        PrintExact(JsonText(input.type, result));
+    else
+        std::cout << AlignedText(result);
     return result.status == RunStatus::Accepted ? kExitAccepted : kExitRejected;
 }
 

@@ -3,6 +3,7 @@
 #include "app/cli/arguments.h"
 #include "app/cli/commands.h"
 #include "app/cli/connection_options.h"
+#include "app/cli/console.h"
 #include "app/cli/text_output.h"
 #include "data/numbers.h"
 #include "data/sections.h"
@@ -160,7 +161,7 @@ int OptimiseCommand(const Arguments& args) {
     const AutoDesignResult result = AutoDesign(request);
     if (!result.found) {
         if (parsed.Has("--json"))
-            std::cout << "{\"found\": false, \"message\": " << JsonString(result.message) << "}\n";
+            PrintExact("{\"found\": false, \"message\": " + JsonString(result.message) + "}\n");
         std::cerr << result.message << "\n";
         return result.invalidRequest ? kExitStopped : kExitRejected;
     }
@@ -168,7 +169,7 @@ int OptimiseCommand(const Arguments& args) {
         if (const int status = SaveConnection(*out, result.input)) return status;
     }
     if (parsed.Has("--json")) {
-        std::cout << JsonOf(result);
+        PrintExact(JsonOf(result));
     } else {
         std::cout << "Lightest " << TypeCaption(request.type) << " connection for "
                   << SectionName(BeamRowAt(request.beamSection)) << ": "

@@ -121,7 +121,7 @@ int PackageCommand(const Arguments& args) {
     const CodePage page = CodePageOption(parsed);
     const auto pdf = parsed.Option("--pdf");
     if (pdf && !PdfOutputAvailable()) {
-        std::cerr << "jointwright-cli: this build has no PDF output (it was built without Qt).\n";
+        std::cerr << kNoPdfOutput << "\n";
         return kExitStopped;
     }
     std::vector<InputFile> read;

@@ -1,64 +1,11 @@
 #include "app/cli/pdf_output.h"
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <csignal>
-#include <cstring>
-#include <filesystem>
 #include <iostream>
-#include <vector>
 
 #include "app/cli/commands.h"
-
-extern char** environ;
+#include "app/cli/process.h"
 
 namespace jw::cli {
-namespace {
-
-#ifdef JW_PDF_WRITER
-// The companion program lives in the same folder as this one.
-std::filesystem::path WriterPath() {
-    std::error_code error;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    return (error ? std::filesystem::path() : self.parent_path()) / JW_PDF_WRITER;
-}
-
-// Writes the project to the companion's standard input. A companion that stops early closes
-// its end; that must end this write, not this program (the broken pipe signal is ignored
-// meanwhile), and its exit status then says what went wrong.
-void SendAndClose(int fd, const std::string& bytes) {
-    struct sigaction ignore {
-    }, previous{};
-    ignore.sa_handler = SIG_IGN;
-    sigaction(SIGPIPE, &ignore, &previous);
-    for (std::size_t sent = 0; sent < bytes.size();) {
-        const ssize_t n = write(fd, bytes.data() + sent, bytes.size() - sent);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;
-        sent += static_cast<std::size_t>(n);
-    }
-    close(fd);
-    sigaction(SIGPIPE, &previous, nullptr);
-}
-
-// Everything the writer prints, up to its end of output.
-void ReadAll(int fd, std::string& out) {
-    char buffer[4096];
-    for (;;) {
-        const ssize_t n = read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;
-        out.append(buffer, static_cast<std::size_t>(n));
-    }
-    close(fd);
-}
-#endif
-
-}  // namespace
 
 bool PdfOutputAvailable() {
 #ifdef JW_PDF_WRITER
@@ -75,44 +22,15 @@ int WriteSheetPdf(const std::string& projectBytes, const std::string& pdfPath, C
 int RunPdfWriter(const std::vector<std::string>& options, const std::string& input,
                  const std::string& pdfPath, CodePage page, std::string* output) {
 #ifdef JW_PDF_WRITER
-    const std::string writer = WriterPath().string();
-    std::vector<std::string> args = {writer, "--codepage", std::string(CodePageKey(page))};
-    args.insert(args.end(), options.begin(), options.end());
-    args.push_back(pdfPath);
-    std::vector<char*> argv;
-    for (std::string& arg : args) argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    std::cout.flush();
-    int project[2];
-    int printed[2] = {-1, -1};
-    if (pipe2(project, O_CLOEXEC) != 0 || (output && pipe2(printed, O_CLOEXEC) != 0)) {
-        std::cerr << "jointwright-cli: " << std::strerror(errno) << "\n";
-        return kExitStopped;
-    }
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, project[0], STDIN_FILENO);
-    if (output) posix_spawn_file_actions_adddup2(&actions, printed[1], STDOUT_FILENO);
-    pid_t pid = 0;
-    const int error = posix_spawn(&pid, writer.c_str(), &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    close(project[0]);
-    if (output) close(printed[1]);
-    if (error != 0) {
-        close(project[1]);
-        if (output) close(printed[0]);
-        std::cerr << "jointwright-cli: the PDF writer " << writer
-                  << " cannot be started: " << std::strerror(error) << "\n";
-        return kExitStopped;
-    }
-    SendAndClose(project[1], input);
-    if (output) ReadAll(printed[0], *output);
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0)
-        if (errno != EINTR) return kExitStopped;
-    if (WIFEXITED(status)) return WEXITSTATUS(status);
-    std::cerr << "jointwright-cli: the PDF writer stopped before it finished; no PDF was "
-                 "written.\n";
+    // The companion program is installed in the same folder as this one.
+    const std::filesystem::path writer = ProgramFolder() / JW_PDF_WRITER;
+    std::vector<std::string> arguments = {"--codepage", std::string(CodePageKey(page))};
+    arguments.insert(arguments.end(), options.begin(), options.end());
+    arguments.push_back(pdfPath);
+    const ChildOutcome outcome = RunWithInput(writer, arguments, input, output);
+    if (outcome.status >= 0) return outcome.status;
+    std::cerr << "jointwright-cli: the PDF writer " << writer.string() << " " << outcome.problem
+              << "; no PDF was written.\n";
     return kExitStopped;
 #else
     (void)options;
@@ -120,7 +38,7 @@ int RunPdfWriter(const std::vector<std::string>& options, const std::string& inp
     (void)pdfPath;
     (void)page;
     (void)output;
-    std::cerr << "jointwright-cli: this build has no PDF output (it was built without Qt).\n";
+    std::cerr << kNoPdfOutput << "\n";
     return kExitStopped;
 #endif
 }

@@ -16,6 +16,11 @@ namespace jw::cli {
 // False in a build without Qt, which has no PDF output.
 bool PdfOutputAvailable();
 
+// What a build without the companion says when asked for a sheet.
+inline constexpr const char* kNoPdfOutput =
+    "jointwright-cli: this build has no PDF output: the sheet is written by the companion "
+    "program jointwright-pdf, which needs Qt and was not built (build with Qt, -DJW_GUI=ON).";
+
 // Writes the sheet of the accepted project whose file bytes are `projectBytes` to `pdfPath`,
 // whole or not at all. The companion gets the very bytes this run designed, on its standard
 // input: the file is not read a second time (it may be a pipe, or saved again meanwhile).

@@ -21,6 +21,7 @@
 #include <iostream>
 
 #include "app/cli/commands.h"
+#include "app/cli/console.h"
 #include "data/input_file.h"
 #include "data/sha256.h"
 #include "design/design_run.h"
@@ -54,19 +55,19 @@ struct Request {
     QString pdfPath;
 };
 
-std::optional<Request> ReadArguments(int argc, char** argv) {
-    if (argc < 2) return std::nullopt;
+std::optional<Request> ReadArguments(const std::vector<std::string>& args) {
+    if (args.size() < 2) return std::nullopt;
     Request request;
-    for (int i = 1; i < argc - 1; ++i) {
-        const std::string_view arg = argv[i];
+    for (std::size_t i = 1; i + 1 < args.size(); ++i) {
+        const std::string& arg = args[i];
         if (arg == "--with-calc") {
             request.mode = Mode::SheetWithCalculation;
         } else if (arg == "--calc") {
             request.mode = Mode::Calculation;
         } else if (arg == "--package") {
             request.mode = Mode::Package;
-        } else if ((arg == "--codepage" || arg == "--name") && i + 1 < argc - 1) {
-            const std::string value = argv[++i];
+        } else if ((arg == "--codepage" || arg == "--name") && i + 2 < args.size()) {
+            const std::string& value = args[++i];
             if (arg == "--name") {
                 request.name = value;
             } else if (const auto page = CodePageFromKey(value)) {
@@ -78,12 +79,12 @@ std::optional<Request> ReadArguments(int argc, char** argv) {
             return std::nullopt;
         }
     }
-    request.pdfPath = QString::fromLocal8Bit(argv[argc - 1]);
+    request.pdfPath = QString::fromUtf8(args.back());
     return request;
 }
 
 int Fail(const QString& problem) {
-    std::cerr << problem.toLocal8Bit().toStdString() << "\n";
+    std::cerr << problem.toStdString() << "\n";
     return kExitStopped;
 }
 
@@ -203,14 +204,16 @@ int WritePackage(const Request& request, const std::string& date) {
     const QString problem = print::PrintDocumentToPdf(request.pdfPath, Title(info, "Job package"),
                                                       parts, true, print::DefaultSheetLayout());
     if (!problem.isEmpty()) return Fail(problem);
-    for (const PackageEntry& e : entries) std::cout << e.firstPage << "\n";
+    std::string pages;
+    for (const PackageEntry& e : entries) pages += std::to_string(e.firstPage) + "\n";
+    PrintExact(pages);
     return kExitAccepted;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::optional<Request> request = ReadArguments(argc, argv);
+    const std::optional<Request> request = ReadArguments(ProgramArguments(argc, argv));
     if (!request) {
         std::cerr << "Usage: jointwright-pdf [--codepage cp1252|cp874] [--with-calc | --calc | "
                      "--package] [--name NAME] OUT.pdf < INPUT\n";

@@ -5,6 +5,7 @@
 #include <iostream>
 #include <vector>
 
+#include "app/cli/console.h"
 #include "app/cli/load_project.h"
 #include "data/numbers.h"
 #include "results/bill_of_materials.h"
@@ -173,7 +174,7 @@ std::string CsvField(std::string_view text) {
 bool WriteOrPrint(const std::optional<std::string>& path, const std::string& text,
                   const std::vector<InputFile>& inputs) {
     if (!path) {
-        std::cout << text;
+        PrintExact(text);
         return true;
     }
     return WriteOutput(*path, text, inputs);
