@@ -204,9 +204,9 @@ int WritePackage(const Request& request, const std::string& date) {
     const QString problem = print::PrintDocumentToPdf(request.pdfPath, Title(info, "Job package"),
                                                       parts, true, print::DefaultSheetLayout());
     if (!problem.isEmpty()) return Fail(problem);
-    std::string pages;
-    for (const PackageEntry& e : entries) pages += std::to_string(e.firstPage) + "\n";
-    PrintExact(pages);
+    std::string firstPages;
+    for (const PackageEntry& e : entries) firstPages += std::to_string(e.firstPage) + "\n";
+    PrintExact(firstPages);
     return kExitAccepted;
 }
 
