@@ -3,26 +3,13 @@
 
 #include <filesystem>
 
-#include "../tests/design/design_fixtures.h"
+#include "worked_inputs.h"
 
 namespace jw {
 namespace {
 
-ConnectionInput WorkedInput(int type) {
-    switch (type) {
-        case 1:
-            return testing::AcltWorkedRun();
-        case 2:
-            return testing::BmepWorkedRun();
-        case 3:
-            return testing::BsplWorkedRun();
-        default:
-            return testing::WspWorkedRun();
-    }
-}
-
 void DesignRunInMemory(benchmark::State& state) {
-    const ConnectionInput input = WorkedInput(static_cast<int>(state.range(0)));
+    const ConnectionInput input = bench::WorkedInput(static_cast<int>(state.range(0)));
     for (auto _ : state) benchmark::DoNotOptimize(RunDesign(input, RunOptions{""}));
     state.SetLabel(std::string(TypeName(input.type)));
 }

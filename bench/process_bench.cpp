@@ -2,36 +2,20 @@
 // what an engineer waits for, and the floor no program can beat.
 #include <benchmark/benchmark.h>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-
 #include <filesystem>
 #include <string>
 #include <vector>
 
-extern char** environ;
+#include "run_quietly.h"
 
 namespace {
 
-void RunProcess(benchmark::State& state, std::vector<std::string> args) {
-    std::vector<char*> argv;
-    for (std::string& arg : args) argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t quiet;
-    posix_spawn_file_actions_init(&quiet);
-    posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
-    for (auto _ : state) {
-        pid_t pid = 0;
-        if (posix_spawn(&pid, argv[0], &quiet, nullptr, argv.data(), environ) != 0) {
+void RunProcess(benchmark::State& state, const std::vector<std::string>& args) {
+    for (auto _ : state)
+        if (!jw::bench::RunQuietly(args)) {
             state.SkipWithError("cannot start the program");
             return;
         }
-        int status = 0;
-        waitpid(pid, &status, 0);
-    }
-    posix_spawn_file_actions_destroy(&quiet);
 }
 
 void EmptyProgram(benchmark::State& state) {

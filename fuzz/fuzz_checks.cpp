@@ -6,6 +6,8 @@
 #include "data/design_error.h"
 #include "data/numbers.h"
 #include "design/design_run.h"
+#include "results/calculation_html.h"
+#include "results/calculation_text.h"
 #include "drawing/dxf_canvas.h"
 #include "drawing/svg_canvas.h"
 #include "project/project_file.h"
@@ -42,10 +44,29 @@ ConnectionInput ConnectionFromBytes(const std::uint8_t* data, std::size_t size) 
     return input;
 }
 
+// The detailed calculation of a finished run shows only finite numbers, in every format.
+std::string CheckCalculation(const ConnectionInput& input, const DesignResult& result) {
+    const CalculationModel model = BuildCalculation({}, input, result);
+    for (const std::vector<CalcBlock>* blocks : {&model.inputs, &model.derived})
+        for (const CalcBlock& block : *blocks)
+            for (const CalcValue& value : block.values)
+                if (!value.symbol.empty() && ShowsNonFinite(value.value))
+                    return "calculation shows " + value.symbol + " = " + value.value;
+    for (const CheckGroup& group : model.checks)
+        for (const CheckRow& check : group.checks)
+            if (!std::isfinite(check.demand) || !std::isfinite(check.capacity) ||
+                ShowsNonFinite(check.substituted))
+                return "calculation check " + check.name + " is not finite";
+    if (CalculationText(model).empty() || CalculationHtml(model).empty())
+        return "an empty calculation";
+    return {};
+}
+
 }  // namespace
 
 std::string CheckDesignRun(const std::uint8_t* data, std::size_t size) {
-    const DesignResult result = RunDesign(ConnectionFromBytes(data, size), RunOptions{""});
+    const ConnectionInput input = ConnectionFromBytes(data, size);
+    const DesignResult result = RunDesign(input, RunOptions{""});
     if (result.status == RunStatus::Stopped) return result.message.empty() ? "no message" : "";
     for (const std::string& cell : result.table.cells)
         if (ShowsNonFinite(cell)) return "result table shows " + cell;
@@ -64,7 +85,7 @@ std::string CheckDesignRun(const std::uint8_t* data, std::size_t size) {
     }
     if ((result.status == RunStatus::Accepted) != (result.classicAccepted && furtherPass))
         return "the verdict leaves out a check";
-    return {};
+    return CheckCalculation(input, result);
 }
 
 // Whatever the bytes, a file is refused or read into texts that write back and read again the

@@ -3,8 +3,12 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QScrollBar>
 #include <QSettings>
+#include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QTextCursor>
 #include <cstdio>
 
 #include "data/sections.h"
@@ -73,7 +77,22 @@ int TakeScreenshots(const QString& folderPath) {
     controller.Calculate();
     jw::ui::ResultWindow* result = controller.Result();
     if (!result) return 1;
-    return SaveGrab(*result, folder, QStringLiteral("result_window.png")) ? 0 : 1;
+    if (!SaveGrab(*result, folder, QStringLiteral("result_window.png"))) return 1;
+    // The same window with its detailed calculation in view.
+    auto* texts = result->findChild<QTabWidget*>(QStringLiteral("ReportTabs"));
+    if (!texts) return 1;
+    auto* calculation = texts->findChild<QTextBrowser*>(QStringLiteral("CalculationView"));
+    if (!calculation) return 1;
+    texts->setCurrentWidget(calculation);
+    // Scrolled to the first check, where the formulas and the run's numbers stand.
+    QApplication::processEvents();
+    calculation->find(QStringLiteral("3.1.2"));
+    QTextCursor cursor = calculation->textCursor();
+    cursor.clearSelection();
+    calculation->setTextCursor(cursor);
+    calculation->verticalScrollBar()->setValue(calculation->verticalScrollBar()->value() +
+                                               calculation->viewport()->height() / 2);
+    return SaveGrab(*result, folder, QStringLiteral("calculation_view.png")) ? 0 : 1;
 }
 
 }  // namespace

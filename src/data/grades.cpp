@@ -155,6 +155,21 @@ std::optional<double> BoltTensionAllowable(std::string_view grade, double fvKsc)
     return ft >= bolt->ftKsc ? bolt->ftKsc : ft;
 }
 
+std::optional<BoltTensionRule> TensionRuleOf(std::string_view grade) {
+    const BoltGrade* bolt = Find(kBoltGrades, grade);
+    if (!bolt || bolt->ftKsc == 0) return std::nullopt;
+    return BoltTensionRule{bolt->ftKsc, bolt->interaction};
+}
+
+std::string BoltGradeDescription(std::string_view grade) {
+    const BoltGrade* bolt = Find(kBoltGrades, grade);
+    if (!bolt) return {};
+    if (grade == "A307") return "common bolts";
+    if (bolt->slipCritical) return "slip-critical; bearing-type shear allowable of the grade";
+    return grade.ends_with("-X") ? "bearing-type, threads excluded from the shear plane"
+                                 : "bearing-type, threads included in the shear plane";
+}
+
 BoltDisplay ShownBoltAllowables(std::string_view grade) {
     const BoltGrade* bolt = Find(kBoltGrades, grade);
     if (!bolt) return {};

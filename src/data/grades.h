@@ -52,6 +52,18 @@ double BoltDiaFromItem(std::string_view item);
 // value under the root is negative): the bolt is overstressed in shear.
 std::optional<double> BoltTensionAllowable(std::string_view grade, double fvKsc);
 
+// The two numbers of that interaction, Ft = min(Ft0, sqrt(Ft0^2 - k fv^2)): the plain tension
+// allowable Ft0 (ksc) and the coefficient k. Nothing for a grade without a tension allowable.
+struct BoltTensionRule {
+    double plainKsc = 0;     // Ft0
+    double interaction = 0;  // k
+};
+std::optional<BoltTensionRule> TensionRuleOf(std::string_view grade);
+
+// Where a bolt grade's allowable shear comes from, in words ("threads excluded from the shear
+// plane"); the empty text for a name not in the table.
+std::string BoltGradeDescription(std::string_view grade);
+
 // What the main form shows beside the bolt lists: Ft and Fv of a grade, the area of a size.
 struct BoltDisplay {
     std::string ftKsc;

@@ -29,6 +29,7 @@ void CheckBmep(DesignState& s, ReportValues& rv, TextGrid& table) {
     rv.ShearStressRatio = LeadingNumber(rows.ValueAt(3));
 
     const double sz = BoltGroupMomentCapacity(s);
+    rv.BoltGroupModulus = sz;
     rows.Row(4, "Maximum Tensile Stress", "M/Sz", FormatUpToTwo(s.momentKgCm / sz), kStress);
     rv.ActualShearStress = fv;
 

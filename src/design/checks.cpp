@@ -121,6 +121,13 @@ double BoltGroupResultant(const DesignState& s, ReportValues& rv) {
             "at a bolt distance (c) above 0.");
     const double vertical = s.shearKg / g.count + groupMoment * g.maxOffsetX / polar;
     const double horizontal = groupMoment * g.maxOffsetY / polar;
+    rv.BoltCount = g.count;
+    rv.GroupMoment = groupMoment;
+    rv.BoltGroupPolar = polar;
+    rv.BoltOffsetX = g.maxOffsetX;
+    rv.BoltOffsetY = g.maxOffsetY;
+    rv.BoltForceVertical = vertical;
+    rv.BoltForceHorizontal = horizontal;
     return std::sqrt(horizontal * horizontal + vertical * vertical);
 }
 
@@ -128,8 +135,9 @@ std::string BoltShearRatio(const DesignState& s, ReportValues& rv) {
     rv.BoltArea = BoltArea(s);
     rv.BoltForce = BoltGroupResultant(s, rv);
     // One shear plane per cleat.
+    rv.BoltShear = {rv.BoltForce, s.Fv * rv.BoltArea * s.cleats};
     const double ratio =
-        Ratio(rv.BoltForce, s.Fv * rv.BoltArea * s.cleats, "The bolt shear capacity");
+        Ratio(rv.BoltShear.demand, rv.BoltShear.capacity, "The bolt shear capacity");
     rv.BoltShearRatioText = FormatFixed(ratio, 2);
     return rv.BoltShearRatioText;
 }
@@ -139,14 +147,19 @@ double WebBearingRatio(const DesignState& s, ReportValues& rv, double t, ForceSo
     const double allow = kBearingFactor * s.FuMember;
     rv.MemberBearingAllow = allow;
     rv.MemberBearingAllow2 = allow;
-    return RoundRatio(Ratio(force, s.BoltDia * t * allow, "The bearing capacity of the beam"));
+    DemandCapacity& figures = source == ForceSource::WebGroup ? rv.WebBearing : rv.FlangeBearing;
+    figures = {force, s.BoltDia * t * allow};
+    return RoundRatio(Ratio(figures.demand, figures.capacity, "The bearing capacity of the beam"));
 }
 
 double CleatBearingRatio(const DesignState& s, ReportValues& rv, double t, ForceSource source) {
     const double force = ForceOn(s, rv, source);
     const double allow = kBearingFactor * s.FuCleat;
     rv.CleatBearingAllow = allow;
-    return RoundRatio(Ratio(force, s.BoltDia * t * allow, "The bearing capacity of the cleat"));
+    DemandCapacity& figures =
+        source == ForceSource::WebGroup ? rv.CleatBearing : rv.FlangeCleatBearing;
+    figures = {force, s.BoltDia * t * allow};
+    return RoundRatio(Ratio(figures.demand, figures.capacity, "The bearing capacity of the cleat"));
 }
 
 double BlockShearRatio(const DesignState& s, ReportValues& rv, double t, double lv, double ln,
@@ -195,10 +208,11 @@ double SupportBearingRatio(const DesignState& s, ReportValues& rv, double t) {
     if (s.SlipCritical) return 0;
     const int bolts = CountProduct(s.cleats, s.supportBolts, "The number of support bolts");
     if (bolts < 1) throw DesignError("The support needs at least one bolt and one cleat.");
-    const double perBolt = s.shearKg / bolts;
     rv.SupportBearingAllow = kBearingFactor * s.FuCleat;
-    rv.SupportBearingRatioValue = RoundRatio(Ratio(perBolt, s.BoltDia * t * rv.SupportBearingAllow,
-                                                   "The bearing capacity at the support"));
+    rv.SupportBearing = {s.shearKg / bolts, s.BoltDia * t * rv.SupportBearingAllow};
+    rv.SupportBearingRatioValue =
+        RoundRatio(Ratio(rv.SupportBearing.demand, rv.SupportBearing.capacity,
+                         "The bearing capacity at the support"));
     return rv.SupportBearingRatioValue;
 }
 
@@ -258,8 +272,9 @@ double FlangeBoltForce(const DesignState& s, ReportValues& rv) {
 double FlangeBoltShearRatio(const DesignState& s, ReportValues& rv) {
     const double area = BoltArea(s);
     rv.FlangeBoltForceValue = FlangeBoltForce(s, rv);
+    rv.FlangeBoltShear = {rv.FlangeBoltForceValue, s.Fv * area * s.flangeCleats};
     rv.FlangeBoltShearRatioValue = RoundRatio(Ratio(
-        rv.FlangeBoltForceValue, s.Fv * area * s.flangeCleats, "The flange bolt shear capacity"));
+        rv.FlangeBoltShear.demand, rv.FlangeBoltShear.capacity, "The flange bolt shear capacity"));
     return rv.FlangeBoltShearRatioValue;
 }
 
@@ -285,24 +300,26 @@ double FlangeCleatTensionRatio(const DesignState& s, ReportValues& rv) {
     // Inner plates beside the web exist only with two flange cleats.
     const double inner = s.flangeCleats == 1 ? 0.0 : 1.0;
     const double innerWidth = s.flangeWidthCm - s.webCm - 2 * s.rootRadiusCm;
-    double net = 0;
-    double gross = 0;
+    TensionAreas& areas = rv.FlangeCleatAreas;
+    areas = {};
     if (s.c1Cm == 0) {
-        net = (2 * e + s.c3Cm - 2 * hole) * t + inner * (innerWidth - 2 * hole) * t;
-        gross = (2 * e + s.c3Cm) * t + inner * innerWidth * t;
+        areas.netStraight = (2 * e + s.c3Cm - 2 * hole) * t + inner * (innerWidth - 2 * hole) * t;
+        areas.net = areas.netStraight;
+        areas.gross = (2 * e + s.c3Cm) * t + inner * innerWidth * t;
     } else if (s.c1Cm > 0) {
         // Staggered bolts: the zig-zag path adds s^2/4g for each diagonal.
         const double stagger = s.c2Cm * s.c2Cm / (4 * s.c1Cm);
-        const double straight =
+        areas.netStraight =
             (2 * e + 2 * s.c1Cm + s.c3Cm - 2 * hole) * t + inner * (innerWidth - 2 * hole) * t;
-        const double zigzag = (2 * stagger + 2 * e + 2 * s.c1Cm + s.c3Cm - 4 * hole) * t +
-                              inner * 2 * (stagger + innerWidth / 2 - 2 * hole) * t;
-        net = MinOf(straight, zigzag);
-        gross = (2 * e + 2 * s.c1Cm + s.c3Cm) * t + inner * innerWidth * t;
+        areas.netZigzag = (2 * stagger + 2 * e + 2 * s.c1Cm + s.c3Cm - 4 * hole) * t +
+                          inner * 2 * (stagger + innerWidth / 2 - 2 * hole) * t;
+        areas.net = MinOf(areas.netStraight, areas.netZigzag);
+        areas.gross = (2 * e + 2 * s.c1Cm + s.c3Cm) * t + inner * innerWidth * t;
     }
-    const double effective = ShearLagFactor(s) * net;
-    rv.FlangeCleatTensionCapacity =
-        MinOf(kTensionRupture * s.FuCleat * effective, kTensionYield * s.FyCleat * gross);
+    rv.ShearLag = ShearLagFactor(s);
+    areas.effective = rv.ShearLag * areas.net;
+    rv.FlangeCleatTensionCapacity = MinOf(kTensionRupture * s.FuCleat * areas.effective,
+                                          kTensionYield * s.FyCleat * areas.gross);
     if (!(s.depthCm > 0)) throw DesignError("The beam depth is 0: choose a beam section.");
     rv.FlangeCleatTensionRatioValue = Ratio(s.momentKgCm / s.depthCm, rv.FlangeCleatTensionCapacity,
                                             "The tension capacity of the flange cleats");
@@ -313,17 +330,23 @@ double BeamFlangeTensionRatio(const DesignState& s, ReportValues& rv) {
     const double hole = s.HoleCm();
     const double tf = s.flangeCm;
     const double bf = s.flangeWidthCm;
-    double net = 0;
+    TensionAreas& areas = rv.BeamFlangeAreas;
+    areas = {};
     if (s.c1Cm == 0) {
-        net = (bf - 2 * hole) * tf;
+        areas.netStraight = (bf - 2 * hole) * tf;
+        areas.net = areas.netStraight;
     } else if (s.c1Cm > 0) {
         const double stagger = s.c2Cm * s.c2Cm / (4 * s.c1Cm);
-        net = MinOf((bf - 2 * hole) * tf, (2 * stagger + bf - 4 * hole) * tf);
+        areas.netStraight = (bf - 2 * hole) * tf;
+        areas.netZigzag = (2 * stagger + bf - 4 * hole) * tf;
+        areas.net = MinOf(areas.netStraight, areas.netZigzag);
     }
-    const double effective = ShearLagFactor(s) * net;
+    rv.ShearLag = ShearLagFactor(s);
+    areas.effective = rv.ShearLag * areas.net;
+    areas.gross = tf * bf;
     // The flange is checked with the plate steel's strengths.
     rv.BeamFlangeTensionCapacity =
-        MinOf(kTensionRupture * s.FuCleat * effective, kTensionYield * s.FyCleat * tf * bf);
+        MinOf(kTensionRupture * s.FuCleat * areas.effective, kTensionYield * s.FyCleat * tf * bf);
     if (!(s.depthCm > 0)) throw DesignError("The beam depth is 0: choose a beam section.");
     rv.BeamFlangeTensionRatioValue = Ratio(s.momentKgCm / s.depthCm, rv.BeamFlangeTensionCapacity,
                                            "The tension capacity of the beam flange");

@@ -84,6 +84,8 @@ DesignResult RunDesign(const ConnectionInput& input, const RunOptions& options) 
         SetMaterials(input.type, result.state);
         RunChecks(input.type, result.state, result.values, result.table);
         RequireFinite(result.table);
+        if (!result.values.FiguresFinite())
+            throw DesignError("A value is too large to compute: reduce the input values.");
         result.further = RunFurtherChecks(input.type, result.state, result.values);
         Summary summary =
             FillSummaryGrid(input.type, result.table, result.further, result.state, input.choices);

@@ -20,24 +20,6 @@ constexpr int kReportStyle = 5;
 
 constexpr std::string_view kSectionTitle = "I. Further checks";
 
-// A long line continues on the next, under its own indent plus four.
-std::vector<std::string> Wrapped(std::string_view line) {
-    std::vector<std::string> out;
-    const std::string indent(std::min(line.find_first_not_of(' '), std::size_t{40}) + 4, ' ');
-    std::string prefix;
-    while (prefix.size() + line.size() > kFurtherLineChars) {
-        const std::size_t room = kFurtherLineChars - prefix.size();
-        std::size_t cut = line.rfind(' ', room);
-        if (cut == std::string_view::npos || cut == 0) cut = room;
-        out.push_back(prefix + std::string(line.substr(0, cut)));
-        line.remove_prefix(cut);
-        while (!line.empty() && line.front() == ' ') line.remove_prefix(1);
-        prefix = indent;
-    }
-    out.push_back(prefix + std::string(line));
-    return out;
-}
-
 void StartPage(DrawingCanvas& page, const ProjectInfo& info, std::string_view date) {
     page.NewPage();
     page.SetForeColor(0);
@@ -53,6 +35,23 @@ void StartPage(DrawingCanvas& page, const ProjectInfo& info, std::string_view da
 }
 
 }  // namespace
+
+std::vector<std::string> WrapPrintedLine(std::string_view line, std::size_t width) {
+    std::vector<std::string> out;
+    const std::string indent(std::min(line.find_first_not_of(' '), std::size_t{40}) + 4, ' ');
+    std::string prefix;
+    while (prefix.size() + line.size() > width && width > prefix.size()) {
+        const std::size_t room = width - prefix.size();
+        std::size_t cut = line.rfind(' ', room);
+        if (cut == std::string_view::npos || cut == 0) cut = room;
+        out.push_back(prefix + std::string(line.substr(0, cut)));
+        line.remove_prefix(cut);
+        while (!line.empty() && line.front() == ' ') line.remove_prefix(1);
+        prefix = indent;
+    }
+    out.push_back(prefix + std::string(line));
+    return out;
+}
 
 ReportParts SplitReport(std::string_view report) {
     std::size_t at = 0;
@@ -71,7 +70,8 @@ void PrintFurtherPages(DrawingCanvas& page, const ProjectInfo& info, std::string
     if (further.empty()) return;
     std::vector<std::string> lines;
     for (const std::string_view line : SplitLines(further))
-        for (std::string& part : Wrapped(line)) lines.push_back(std::move(part));
+        for (std::string& part : WrapPrintedLine(line, kFurtherLineChars))
+            lines.push_back(std::move(part));
     double y = 0;
     double pitch = 0;
     bool onPage = false;

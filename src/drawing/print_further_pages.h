@@ -2,7 +2,9 @@
 // report, one column at full width, as many pages as it takes, each with the title block.
 #pragma once
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "drawing/canvas.h"
 #include "project/project_file.h"
@@ -24,5 +26,9 @@ void PrintFurtherPages(DrawingCanvas& page, const ProjectInfo& info, std::string
 
 // The longest line a further page prints; longer lines continue on the next line, indented.
 inline constexpr std::size_t kFurtherLineChars = 110;
+
+// A line of fixed-pitch text cut between words into lines of at most `width` characters; each
+// continuation is indented four places more than the line itself.
+std::vector<std::string> WrapPrintedLine(std::string_view line, std::size_t width);
 
 }  // namespace jw

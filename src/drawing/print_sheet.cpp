@@ -387,11 +387,15 @@ void PrintSheetPageTwo(DrawingCanvas& page, const SheetContent& sheet) {
                     kReportStyle, 1.0);
 }
 
-void PrintConnectionSheet(DrawingCanvas& page, const SheetContent& sheet) {
+void PrintSheetPages(DrawingCanvas& page, const SheetContent& sheet) {
     PrintSheetPageOne(page, sheet);
     page.NewPage();
     PrintSheetPageTwo(page, sheet);
     PrintFurtherPages(page, sheet.info, sheet.date, SplitReport(sheet.report).further);
+}
+
+void PrintConnectionSheet(DrawingCanvas& page, const SheetContent& sheet) {
+    PrintSheetPages(page, sheet);
     page.EndDocument();
 }
 

@@ -107,6 +107,10 @@ void PrintSheetPageOne(DrawingCanvas& page, const SheetContent& sheet);
 // Page 2: title block and the report in two columns.
 void PrintSheetPageTwo(DrawingCanvas& page, const SheetContent& sheet);
 
+// Every page of the sheet, each after the first on a new page, without ending the document: for
+// a document that goes on with more pages.
+void PrintSheetPages(DrawingCanvas& page, const SheetContent& sheet);
+
 // The whole job: each page after a new page, then the end of the document. Throws DesignError,
 // before the document ends, when the drawing cannot be made.
 void PrintConnectionSheet(DrawingCanvas& page, const SheetContent& sheet);

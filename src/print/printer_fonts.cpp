@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QStringList>
 #include <algorithm>
 
@@ -63,29 +64,47 @@ bool IsFixedPitchName(const QString& name) {
            name.contains(QStringLiteral("Mono"), Qt::CaseInsensitive);
 }
 
+namespace {
+
+// The face and stretch that stand in for a requested name. Asking the font database is slow
+// (each question goes to the system's font configuration), and the installed faces do not
+// change while the program runs, so each name is asked about once.
+struct NearestFace {
+    QString family;
+    int stretch = QFont::Unstretched;
+};
+
+NearestFace FindNearestFace(const QString& requested, bool fixed) {
+    QString family = QFontDatabase::hasFamily(requested)
+                         ? requested
+                         : FirstInstalled(fixed ? FixedTwins() : SansTwins());
+    if (!family.isEmpty()) return {family, QFont::Unstretched};
+    QFont font(
+        QFontDatabase::systemFont(fixed ? QFontDatabase::FixedFont : QFontDatabase::GeneralFont));
+    font.setStyleHint(fixed ? QFont::TypeWriter : QFont::SansSerif);
+    font.setFixedPitch(fixed);
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    const double width = SampleWidthEm(font);
+    const double wanted = fixed ? kFixedSampleEm : kSansSampleEm;
+    const int stretch = width > wanted
+                            ? std::max(kNarrowestStretch, static_cast<int>(100 * wanted / width))
+                            : QFont::Unstretched;
+    return {font.family(), stretch};
+}
+
+}  // namespace
+
 void UseNearestFamily(QFont& font, const QString& requested) {
     const bool fixed = IsFixedPitchName(requested);
     font.setStyleHint(fixed ? QFont::TypeWriter : QFont::SansSerif);
     font.setFixedPitch(fixed);
-    font.setStretch(QFont::Unstretched);
     // No ligatures: a PDF reader's search for "Configuration" must find the word.
     font.setStyleStrategy(QFont::PreferNoShaping);
-
-    QString family = QFontDatabase::hasFamily(requested)
-                         ? requested
-                         : FirstInstalled(fixed ? FixedTwins() : SansTwins());
-    if (!family.isEmpty()) {
-        font.setFamily(family);
-        return;
-    }
-    family =
-        QFontDatabase::systemFont(fixed ? QFontDatabase::FixedFont : QFontDatabase::GeneralFont)
-            .family();
-    font.setFamily(family);
-    const double width = SampleWidthEm(font);
-    const double wanted = fixed ? kFixedSampleEm : kSansSampleEm;
-    if (width > wanted)
-        font.setStretch(std::max(kNarrowestStretch, static_cast<int>(100 * wanted / width)));
+    static QHash<QString, NearestFace> known;
+    auto face = known.find(requested);
+    if (face == known.end()) face = known.insert(requested, FindNearestFace(requested, fixed));
+    font.setFamily(face->family);
+    font.setStretch(face->stretch);
 }
 
 }  // namespace jw::print

@@ -1,15 +1,11 @@
 #include "print/sheet_printer.h"
 
-#include <QBuffer>
-#include <QFile>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
 #include <algorithm>
 
 #include "data/design_error.h"
-#include "data/safe_output.h"
-#include "print/core_file_path.h"
+#include "print/document_printer.h"
 #include "print/painter_canvas.h"
 
 namespace jw::print {
@@ -80,28 +76,11 @@ QString PrintSheetOnDevice(QPagedPaintDevice& device, const SheetContent& sheet,
 }
 
 QString PrintSheetToPdf(const QString& path, const SheetContent& sheet, const QPageLayout& layout) {
-    // The whole document is made in memory first, then handed to the safe writer: a sheet
-    // that fails leaves any earlier file as it was, and a link or a device is treated as every
-    // other output is.
-    QBuffer document;
-    document.open(QIODevice::WriteOnly);
-    QString problem;
-    {
-        QPdfWriter writer(&document);
-        writer.setPageLayout(layout);
-        writer.setCreator(QStringLiteral("JointWright"));
-        writer.setTitle(FromCoreText(sheet.info.title) + QStringLiteral(" - ") +
-                        FromCoreText(sheet.caption));
-        problem = PrintSheetOnDevice(writer, sheet);
-    }
-    if (!problem.isEmpty()) return problem;
-    const QByteArray& bytes = document.data();
-    const std::string reason = WriteOutputFile(
-        CoreFilePath(path),
-        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    if (!reason.empty())
-        return QStringLiteral("Cannot write \"%1\": %2.").arg(path, QString::fromUtf8(reason));
-    return {};
+    // Made in memory first and handed to the safe writer whole: a sheet that fails leaves any
+    // earlier file as it was, and a link or a device is treated as every other output is.
+    return WritePdf(
+        path, FromCoreText(sheet.info.title) + QStringLiteral(" - ") + FromCoreText(sheet.caption),
+        layout, [&](QPagedPaintDevice& device) { return PrintSheetOnDevice(device, sheet); });
 }
 
 }  // namespace jw::print

@@ -13,6 +13,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTextCursor>
 #include <QTimer>
@@ -20,6 +21,7 @@
 #include <span>
 
 #include "results/result_table.h"
+#include "ui/calculation_view.h"
 #include "ui/drawing_view.h"
 #include "ui/message_sink.h"
 #include "ui/result_tables.h"
@@ -85,6 +87,14 @@ ResultWindow::ResultWindow(MessageSink& messages, QString reportPath, QWidget* p
     report_->setFont(courier);
     report_->setLineWrapMode(QPlainTextEdit::NoWrap);
     report_->installEventFilter(this);
+    calculation_ = new CalculationView(this);
+    auto* texts = new QTabWidget(this);
+    texts->setObjectName(QStringLiteral("ReportTabs"));
+    texts->addTab(report_, QStringLiteral("Report"));
+    texts->addTab(calculation_, QStringLiteral("Calculation"));
+    printerDialog_ = [this](QPrinter& printer, QWidget* parent) {
+        return ShowPrinterDialog(printer, parent, &printChoices_);
+    };
 
     upper_ = new QSplitter(Qt::Horizontal, this);
     upper_->addWidget(BuildTables());
@@ -95,7 +105,7 @@ ResultWindow::ResultWindow(MessageSink& messages, QString reportPath, QWidget* p
     auto* body = new QSplitter(Qt::Vertical, this);
     body->setChildrenCollapsible(false);
     body->addWidget(upper_);
-    body->addWidget(report_);
+    body->addWidget(texts);
     body->setStretchFactor(0, 3);
     body->setStretchFactor(1, 2);
 
@@ -159,6 +169,8 @@ QLayout* ResultWindow::BuildCommands() {
     QPushButton* exportButton = MakeCommand("ExportButton", QStringLiteral("Export"), this);
     QPushButton* saveDrawing =
         MakeCommand("SaveDrawingButton", QStringLiteral("Save &Drawing..."), this);
+    QPushButton* saveCalculation =
+        MakeCommand("SaveCalculationButton", QStringLiteral("Save &Calculation..."), this);
 
     auto* caption = new QLabel(QStringLiteral("WITH BEST COMPLEMENTS FROM KELDORAN STEEL"), this);
     caption->setObjectName(QStringLiteral("FixedCaption"));
@@ -171,6 +183,7 @@ QLayout* ResultWindow::BuildCommands() {
     commands->addWidget(print);
     commands->addWidget(exportButton);
     commands->addWidget(saveDrawing);
+    commands->addWidget(saveCalculation);
     commands->addStretch();
     commands->addWidget(caption);
 
@@ -178,6 +191,7 @@ QLayout* ResultWindow::BuildCommands() {
     connect(print, &QPushButton::clicked, this, &ResultWindow::Print);
     connect(exportButton, &QPushButton::clicked, this, &ResultWindow::Export);
     connect(saveDrawing, &QPushButton::clicked, this, &ResultWindow::SaveDrawing);
+    connect(saveCalculation, &QPushButton::clicked, this, &ResultWindow::SaveCalculationAs);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             &ResultWindow::BackRequested);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated, this,
@@ -196,6 +210,9 @@ void ResultWindow::ShowResult(const ConnectionInput& input, const DesignResult& 
     status_->clearMessage();
     GiveTheTablesTheirWidth();
     SetReportText(ReportFileText(QByteArray::fromStdString(result.report)));
+    result_ = result;
+    if (const auto calculation = CurrentCalculation(CalculationDateToday()))
+        calculation_->ShowCalculation(*calculation);
     // A new verdict flashes on the full beat rather than part way through the last one.
     flashTimer_->start();
 }
@@ -287,6 +304,19 @@ void ResultWindow::Export() {
 void ResultWindow::SaveDrawing() {
     if (const auto& input = drawing_->Connection())
         SaveDrawingCommand(*input, drawingDialog_, messages_, this);
+}
+
+std::optional<CalculationModel> ResultWindow::CurrentCalculation(const std::string& date) const {
+    const std::optional<ConnectionInput>& input = drawing_->Connection();
+    if (!input || !result_) return std::nullopt;
+    return DesktopCalculation(projectInfo_ ? projectInfo_() : ProjectInfo{}, date, *input,
+                              *result_);
+}
+
+void ResultWindow::SaveCalculationAs() {
+    // A calculation that must be redesigned is saved too: it shows the checker why.
+    if (const auto calculation = CurrentCalculation(CalculationDateToday()))
+        SaveCalculationCommand(*calculation, calculationDialog_, messages_, this);
 }
 
 void ResultWindow::ExportAcceptedConnection() {

@@ -5,15 +5,19 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 #include "design/design_run.h"
+#include "drawing/print_sheet.h"
 #include "project/project_file.h"
 #include "ui/export_command.h"
 #include "ui/print_command.h"
+#include "ui/save_calculation_command.h"
 #include "ui/save_drawing_command.h"
 
 class QLabel;
 class QPlainTextEdit;
+class QPrinter;
 class QSplitter;
 class QStatusBar;
 class QTableWidget;
@@ -21,6 +25,7 @@ class QTimer;
 
 namespace jw::ui {
 
+class CalculationView;
 class DrawingView;
 class MessageSink;
 class VerdictLabel;
@@ -45,6 +50,13 @@ class ResultWindow : public QWidget {
     // drawing is what an engineer discusses a redesign over.
     void SaveDrawing();
     void SetDrawingFileDialog(DrawingFileDialog dialog) { drawingDialog_ = std::move(dialog); }
+    // Saves the detailed calculation of the connection on show as text, HTML or PDF.
+    void SaveCalculationAs();
+    void SetCalculationFileDialog(CalculationFileDialog dialog) {
+        calculationDialog_ = std::move(dialog);
+    }
+    // What the next print job holds besides the sheet; the printer dialog sets it.
+    PrintChoices& NextPrintChoices() { return printChoices_; }
     // The file Export appends its records to.
     const QString& ExportPath() const { return exportPath_; }
     void SetExportPath(const QString& path) { exportPath_ = path; }
@@ -65,6 +77,7 @@ class ResultWindow : public QWidget {
     const QTableWidget& Summary() const { return *summary_; }
     const DrawingView& Drawing() const { return *drawing_; }
     QPlainTextEdit& Report() const { return *report_; }
+    const CalculationView& Calculation() const { return *calculation_; }
     const QTimer& FlashTimer() const { return *flashTimer_; }
 
   signals:
@@ -88,6 +101,10 @@ class ResultWindow : public QWidget {
     bool RefuseRedesign();
     // The work of the two commands once the verdict allows it; printing is in print_command.cpp.
     void PrintAcceptedConnection();
+    void PrintWithCalculation(QPrinter& printer, const SheetContent& sheet,
+                              const ConnectionInput& input);
+    // The detailed calculation of the run on show, with the title-block texts as they stand.
+    std::optional<CalculationModel> CurrentCalculation(const std::string& date) const;
     void ExportAcceptedConnection();
 
     MessageSink& messages_;
@@ -100,10 +117,14 @@ class ResultWindow : public QWidget {
     QTableWidget* summary_;
     DrawingView* drawing_;
     QPlainTextEdit* report_;
+    CalculationView* calculation_;
     QTimer* flashTimer_;
     QString exportPath_ = DefaultExportPath();
     std::function<ProjectInfo()> projectInfo_;
-    PrinterDialog printerDialog_ = ShowPrinterDialog;
+    PrintChoices printChoices_;
+    PrinterDialog printerDialog_;
+    CalculationFileDialog calculationDialog_ = AskCalculationFileName;
+    std::optional<DesignResult> result_;
     DrawingFileDialog drawingDialog_ = AskDrawingFileName;
     bool centred_ = false;
 };

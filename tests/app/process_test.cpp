@@ -52,6 +52,21 @@ TEST(RunWithInput, HandsOverArgumentsAndInputExactlyAndReturnsTheStatus) {
     fs::remove_all(folder);
 }
 
+// What the companion prints is kept when asked for: the PDF writer tells where each file of a
+// package begins, after it has read the whole package.
+TEST(RunWithInput, KeepsWhatTheCompanionPrints) {
+    const fs::path folder =
+        fs::temp_directory_path() / ("jw_process_" + std::to_string(std::random_device()()));
+    fs::create_directories(folder);
+    const std::string input(300000, 'p');
+    std::string printed;
+    const ChildOutcome outcome = RunWithInput(ProgramFolder() / JW_CHILD_NAME,
+                                              {Utf8(folder / "record.txt"), "0"}, input, &printed);
+    EXPECT_EQ(outcome.status, 0) << outcome.problem;
+    EXPECT_EQ(printed, "read 300000 bytes\n");
+    fs::remove_all(folder);
+}
+
 TEST(RunWithInput, AMissingCompanionIsReported) {
     const ChildOutcome outcome = RunWithInput(ProgramFolder() / "no_such_companion", {}, "x");
     EXPECT_EQ(outcome.status, -1);

@@ -17,20 +17,8 @@ using jw::ProjectInfo;
 using jw::ui::DesignController;
 using jw::ui::ResultWindow;
 using jw::ui::testing::FillWsp;
+using jw::ui::testing::PdfText;
 using jw::ui::testing::RecordingSink;
-
-namespace {
-
-// The text of a PDF file, or nothing without poppler's pdftotext.
-QString PdfText(const QString& path) {
-    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) return {};
-    QProcess tool;
-    tool.start("pdftotext", {path, "-"});
-    tool.waitForFinished();
-    return QString::fromUtf8(tool.readAllStandardOutput());
-}
-
-}  // namespace
 
 class PrintCommandTest : public QObject {
     Q_OBJECT

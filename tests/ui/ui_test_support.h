@@ -2,6 +2,8 @@
 // the input form the way a person would.
 #pragma once
 
+#include <QProcess>
+#include <QStandardPaths>
 #include <QString>
 #include <QStringList>
 #include <QTableWidget>
@@ -15,6 +17,15 @@
 #include "ui/message_sink.h"
 
 namespace jw::ui::testing {
+
+// The text of a PDF file, or nothing without poppler's pdftotext.
+inline QString PdfText(const QString& path) {
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) return {};
+    QProcess tool;
+    tool.start("pdftotext", {path, "-"});
+    tool.waitForFinished();
+    return QString::fromUtf8(tool.readAllStandardOutput());
+}
 
 struct ShownMessage {
     QString text;

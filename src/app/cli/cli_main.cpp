@@ -19,6 +19,8 @@ constexpr const char* kHelp =
     "  optimise          the lightest connection that passes for a beam and its loads\n"
     "  standard          design every standard connection, one CSV line each\n"
     "  verify            check the program against worked examples calculated by hand\n"
+    "  package FILE.Bol... one package of many connections: cover, index, sheets and\n"
+    "                    detailed calculations (PDF, HTML, CSV)\n"
     "\n"
     "Run 'jointwright-cli COMMAND --help' for the options of a command.\n";
 
@@ -37,6 +39,7 @@ int main(int argc, char** argv) {
         if (command == "optimise") return OptimiseCommand(args);
         if (command == "standard") return StandardCommand(args);
         if (command == "verify") return VerifyCommand(args);
+        if (command == "package") return PackageCommand(args);
         if (command == "--help" || command == "help") {
             std::cout << kHelp;
             return kExitAccepted;

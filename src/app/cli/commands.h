@@ -21,5 +21,6 @@ int AdviseCommand(const Arguments& args);
 int OptimiseCommand(const Arguments& args);
 int StandardCommand(const Arguments& args);
 int VerifyCommand(const Arguments& args);
+int PackageCommand(const Arguments& args);
 
 }  // namespace jw::cli

@@ -1,6 +1,7 @@
 #include <iostream>
 
 #include "app/cli/arguments.h"
+#include "app/cli/calc_output.h"
 #include "app/cli/commands.h"
 #include "app/cli/console.h"
 #include "app/cli/load_project.h"
@@ -15,7 +16,8 @@ namespace {
 
 constexpr const char* kDesignHelp =
     "Usage: jointwright-cli design FILE.Bol [--json] [--report PATH] [--svg OUT.svg]\n"
-    "                              [--dxf OUT.dxf] [--pdf OUT.pdf] [--codepage CP]\n"
+    "                              [--dxf OUT.dxf] [--pdf OUT.pdf [--with-calc]]\n"
+    "                              [--calc OUT.txt|OUT.html|OUT.pdf] [--codepage CP]\n"
     "\n"
     "Designs the connection of a project file (\"-\" reads it from the standard input),\n"
     "writes the calculation report (result.out in the current folder, or PATH) and prints the\n"
@@ -28,6 +30,12 @@ constexpr const char* kDesignHelp =
     "                 fits A4, with the layers MEMBERS, BOLTS, DIMENSIONS, NOTES and HATCH\n"
     "  --pdf OUT.pdf  also write the two-page printed calculation sheet (A4) of an accepted\n"
     "                 connection; a connection that must be redesigned gets no sheet\n"
+    "  --with-calc    add the detailed calculation to the sheet of --pdf, every page\n"
+    "                 numbered\n"
+    "  --calc OUT     write the detailed calculation: every input, derived value and check\n"
+    "                 with its formula and numbers, the verdict and what is not checked; the\n"
+    "                 extension chooses plain text (.txt), a web page (.html) or A4 pages\n"
+    "                 (.pdf). A connection that must be redesigned gets its calculation too\n"
     "  --codepage CP  the code page of the project file's texts: cp1252 (Western European,\n"
     "                 the default) or cp874 (Thai)\n"
     "\n"
@@ -65,21 +73,27 @@ int WriteDesignOutputs(const ParsedArguments& parsed, const LoadedProject& loade
         std::cerr << kRedesignMessage << " No sheet was written to " << *pdf << ".\n";
         return kExitAccepted;
     }
+    if (parsed.Has("--with-calc"))
+        return RunPdfWriter({"--with-calc", "--name", ProjectFileName(parsed.files.front())},
+                            loaded.source.bytes, *pdf, CodePageOption(parsed));
     return WriteSheetPdf(loaded.source.bytes, *pdf, CodePageOption(parsed));
 }
 
 }  // namespace
 
 int DesignCommand(const Arguments& args) {
-    const ParsedArguments parsed = ParseArguments(
-        args, {"--json", "--help"}, {"--report", "--svg", "--dxf", "--pdf", "--codepage"});
+    const ParsedArguments parsed =
+        ParseArguments(args, {"--json", "--help", "--with-calc"},
+                       {"--report", "--svg", "--dxf", "--pdf", "--codepage", "--calc"});
     if (parsed.Has("--help")) {
         std::cout << kDesignHelp;
         return kExitAccepted;
     }
     if (parsed.files.size() != 1) throw UsageError("design takes exactly one project file");
     const CodePage page = CodePageOption(parsed);
-    if (parsed.Option("--pdf") && !PdfOutputAvailable()) {
+    CheckCalculationOptions(parsed);
+    const bool calcPdf = CalcFormatOf(parsed.Option("--calc").value_or("")) == CalcFormat::Pdf;
+    if ((parsed.Option("--pdf") || calcPdf) && !PdfOutputAvailable()) {
         std::cerr << kNoPdfOutput << "\n";
         return kExitStopped;
     }
@@ -88,7 +102,7 @@ int DesignCommand(const Arguments& args) {
     const std::vector<InputFile> inputs = {loaded->source.file};
     const std::string reportPath = parsed.Option("--report").value_or("result.out");
     std::vector<std::string> outputs = {reportPath};
-    for (const char* option : {"--svg", "--dxf", "--pdf"})
+    for (const char* option : {"--svg", "--dxf", "--pdf", "--calc"})
         if (const auto path = parsed.Option(option)) outputs.push_back(*path);
     if (!OutputsCanBeWritten(outputs, inputs)) return kExitStopped;
 
@@ -101,6 +115,10 @@ int DesignCommand(const Arguments& args) {
     }
     if (!WriteOutput(reportPath, result.report, inputs)) return kExitStopped;
     if (const int status = WriteDesignOutputs(parsed, *loaded, input, result, inputs);
+        status != kExitAccepted)
+        return status;
+    if (const int status =
+            WriteCalculationOutput(parsed, *loaded, parsed.files.front(), input, result, inputs);
         status != kExitAccepted)
         return status;
     if (parsed.Has("--json"))

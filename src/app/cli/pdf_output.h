@@ -7,6 +7,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "data/code_page.h"
 
@@ -26,5 +27,12 @@ inline constexpr const char* kNoPdfOutput =
 // Returns the exit status: kExitAccepted when written; otherwise the reason is on standard
 // error and no file was written.
 int WriteSheetPdf(const std::string& projectBytes, const std::string& pdfPath, CodePage page);
+
+// Any document of the PDF writer: `options` choose it ("--with-calc", "--calc", "--package",
+// "--name" NAME; see pdf_writer_main.cpp) and `input` is sent on its standard input. What the
+// writer prints on its standard output is kept in `output` when one is given. Returns the exit
+// status as WriteSheetPdf does.
+int RunPdfWriter(const std::vector<std::string>& options, const std::string& input,
+                 const std::string& pdfPath, CodePage page, std::string* output = nullptr);
 
 }  // namespace jw::cli

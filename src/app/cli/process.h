@@ -20,8 +20,10 @@ struct ChildOutcome {
 
 // Runs `program` with `arguments` (UTF-8, passed on unchanged whatever they hold), writes
 // `input` to its standard input, closes it and waits for the program to end. Its standard
-// output and error are this program's.
+// error is this program's; so is its standard output, unless `output` is given: then what it
+// prints is kept there. The program must read all its input before it prints much.
 ChildOutcome RunWithInput(const std::filesystem::path& program,
-                          const std::vector<std::string>& arguments, const std::string& input);
+                          const std::vector<std::string>& arguments, const std::string& input,
+                          std::string* output = nullptr);
 
 }  // namespace jw::cli

@@ -34,6 +34,18 @@ void SendAndClose(int fd, const std::string& bytes) {
     sigaction(SIGPIPE, &previous, nullptr);
 }
 
+// Everything the companion prints, up to the end of its output.
+void ReadAndClose(int fd, std::string& out) {
+    char buffer[4096];
+    for (;;) {
+        const ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        out.append(buffer, static_cast<std::size_t>(n));
+    }
+    close(fd);
+}
+
 }  // namespace
 
 std::filesystem::path ProgramFolder() {
@@ -46,7 +58,8 @@ std::filesystem::path ProgramFolder() {
 }
 
 ChildOutcome RunWithInput(const std::filesystem::path& program,
-                          const std::vector<std::string>& arguments, const std::string& input) {
+                          const std::vector<std::string>& arguments, const std::string& input,
+                          std::string* output) {
     std::vector<std::string> args = {program.string()};
     args.insert(args.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
@@ -55,9 +68,16 @@ ChildOutcome RunWithInput(const std::filesystem::path& program,
     std::cout.flush();
     int pipeEnds[2];
     if (pipe2(pipeEnds, O_CLOEXEC) != 0) return {-1, std::strerror(errno)};
+    int printed[2] = {-1, -1};
+    if (output && pipe2(printed, O_CLOEXEC) != 0) {
+        close(pipeEnds[0]);
+        close(pipeEnds[1]);
+        return {-1, std::strerror(errno)};
+    }
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, pipeEnds[0], STDIN_FILENO);
+    if (output) posix_spawn_file_actions_adddup2(&actions, printed[1], STDOUT_FILENO);
     pid_t pid = 0;
     // Without a folder of its own the companion is looked for on the PATH.
     const int error =
@@ -66,11 +86,14 @@ ChildOutcome RunWithInput(const std::filesystem::path& program,
             : posix_spawnp(&pid, args.front().c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     close(pipeEnds[0]);
+    if (output) close(printed[1]);
     if (error != 0) {
         close(pipeEnds[1]);
+        if (output) close(printed[0]);
         return {-1, "cannot be started: " + std::string(std::strerror(error))};
     }
     SendAndClose(pipeEnds[1], input);
+    if (output) ReadAndClose(printed[0], *output);
     int status = 0;
     while (waitpid(pid, &status, 0) < 0)
         if (errno != EINTR) return {-1, std::strerror(errno)};

@@ -68,6 +68,13 @@ void SendAndClose(Handle pipe, const std::string& bytes) {
     }
 }
 
+// Everything the companion prints, up to the end of its output.
+void ReadAll(const Handle& pipe, std::string& out) {
+    char buffer[4096];
+    DWORD n = 0;
+    while (ReadFile(pipe.Get(), buffer, sizeof buffer, &n, nullptr) && n > 0) out.append(buffer, n);
+}
+
 }  // namespace
 
 std::filesystem::path ProgramFolder() {
@@ -85,7 +92,8 @@ std::filesystem::path ProgramFolder() {
 }
 
 ChildOutcome RunWithInput(const std::filesystem::path& program,
-                          const std::vector<std::string>& arguments, const std::string& input) {
+                          const std::vector<std::string>& arguments, const std::string& input,
+                          std::string* output) {
     std::optional<std::wstring> line = CommandLine(program, arguments);
     if (!line) return {-1, "an argument is not valid UTF-8 text"};
     SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
@@ -94,13 +102,25 @@ ChildOutcome RunWithInput(const std::filesystem::path& program,
         return {-1, windows::Reason(GetLastError())};
     Handle childInput(readEnd), feed(writeEnd);
     SetHandleInformation(feed.Get(), HANDLE_FLAG_INHERIT, 0);
-    Handle output = Inheritable(STD_OUTPUT_HANDLE), errors = Inheritable(STD_ERROR_HANDLE);
+    Handle printed;  // this program's end of the companion's standard output, when kept
+    Handle childOutput;
+    if (output) {
+        HANDLE ourEnd = nullptr, theirEnd = nullptr;
+        if (!CreatePipe(&ourEnd, &theirEnd, &inherited, 0))
+            return {-1, windows::Reason(GetLastError())};
+        printed = Handle(ourEnd);
+        childOutput = Handle(theirEnd);
+        SetHandleInformation(printed.Get(), HANDLE_FLAG_INHERIT, 0);
+    } else {
+        childOutput = Inheritable(STD_OUTPUT_HANDLE);
+    }
+    Handle errors = Inheritable(STD_ERROR_HANDLE);
 
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdInput = childInput.Get();
-    startup.hStdOutput = output.Valid() ? output.Get() : nullptr;
+    startup.hStdOutput = childOutput.Valid() ? childOutput.Get() : nullptr;
     startup.hStdError = errors.Valid() ? errors.Get() : nullptr;
     PROCESS_INFORMATION started{};
     std::cout.flush();
@@ -110,10 +130,11 @@ ChildOutcome RunWithInput(const std::filesystem::path& program,
         return {-1, "cannot be started: " + windows::Reason(GetLastError())};
     Handle process(started.hProcess), thread(started.hThread);
     childInput.Close();
-    output.Close();
+    childOutput.Close();
     errors.Close();
 
     SendAndClose(std::move(feed), input);
+    if (output) ReadAll(printed, *output);
     DWORD status = 0;
     if (WaitForSingleObject(process.Get(), INFINITE) != WAIT_OBJECT_0 ||
         !GetExitCodeProcess(process.Get(), &status))
