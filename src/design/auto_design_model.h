@@ -64,6 +64,7 @@ struct Setting {
 struct Scope {
     std::vector<int> values;
     std::vector<int> levels;
+    bool everySetting = false;  // the check reads no bolt: it fails for every grade and size
 };
 
 // What a design run, or a check of the geometry before it, says about one part.
@@ -113,7 +114,7 @@ class PartModel {
     // further check's name, a classic row as "row N") what it reads of a candidate, or nothing
     // when it is not such a check. "Beam web shear" reads the load and the beam alone.
     virtual std::optional<Scope> ScopeOf(std::string_view check, const Candidate&) const {
-        if (check == "Beam web shear") return Scope{};
+        if (check == "Beam web shear") return Scope{{}, {}, true};
         return std::nullopt;
     }
     virtual std::vector<std::string_view> ScopedChecks() const { return {"Beam web shear"}; }

@@ -99,11 +99,13 @@ class ShearWebModel : public PartModel {
         const int pitch = LeastPitchMm(s_.boltMm);
         const int least = LeastEdgeMm(s_.boltMm);
         const double clear = s_.beam.ClearWebDepth();
+        const int leastRows = s_.request.type == ConnectionType::BSPL ? kMinSpliceWebBoltRows : 1;
         for (int cleats = 1; cleats <= kMaxCleats; ++cleats)
             for (int columns = 1; columns <= kMaxWebBoltColumns; ++columns)
-                for (int rows = kMinWebBoltRows; (rows - 1) * pitch + 2 * least <= clear; ++rows)
+                for (int rows = leastRows; (rows - 1) * pitch + 2 * least <= clear; ++rows)
                     for (int edge : DistanceSteps(least, least + kEdgeSearchSpanMm)) {
-                        if ((rows - 1) * pitch + 2 * edge > clear) continue;
+                        if (rows * columns < kMinWebBolts || (rows - 1) * pitch + 2 * edge > clear)
+                            continue;
                         Candidate c = BaseCandidate(s_);
                         c.row[rows_.cleats] = cleats;
                         c.row[rows_.rows] = rows;

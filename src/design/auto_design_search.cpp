@@ -220,7 +220,8 @@ bool PartSearch::InDeadScope(const PartTask& task, const Candidate& candidate) c
     for (std::string_view check : model.ScopedChecks()) {
         const auto scope = model.ScopeOf(check, candidate);
         if (!scope) continue;
-        const auto dead = deadScopes_.find({task.setting, std::string(check), scope->values});
+        const SettingParts* setting = scope->everySetting ? nullptr : task.setting;
+        const auto dead = deadScopes_.find({setting, std::string(check), scope->values});
         if (dead == deadScopes_.end()) continue;
         for (const std::vector<int>& failedAt : dead->second)
             if (std::equal(scope->levels.begin(), scope->levels.end(), failedAt.begin(),
@@ -235,7 +236,8 @@ void PartSearch::RememberScopes(const PartTask& task, const Candidate& candidate
     const PartModel& model = *task.setting->parts[task.part];
     for (const std::string& check : verdict.failed)
         if (const auto scope = model.ScopeOf(check, candidate))
-            deadScopes_[{task.setting, check, scope->values}].push_back(scope->levels);
+            deadScopes_[{scope->everySetting ? nullptr : task.setting, check, scope->values}]
+                .push_back(scope->levels);
 }
 
 void PartSearch::SearchFamily(const Family& family, Offers& offers) {

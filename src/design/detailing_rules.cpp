@@ -54,11 +54,14 @@ class Faults {
                 "the cleat height " + MmText(height) + " mm exceeds the clear web depth " +
                     MmText(beam.ClearWebDepth()) + " mm");
     }
-    void WebBolts(const BeamMm& beam, int rowOf, int firstRow) {
+    void WebBolts(const BeamMm& beam, int rowOf, int firstRow, int leastRows = 1) {
         const int rows = Count(firstRow);
         const int columns = Count(firstRow + 1);
-        Require(rows >= kMinWebBoltRows, "the web bolts stand in " + MmText(rows) +
-                                             " row(s), not at least " + MmText(kMinWebBoltRows));
+        Require(rows >= leastRows, "the web bolts stand in " + MmText(rows) +
+                                       " row(s), not at least " + MmText(leastRows));
+        Require(rows * columns >= kMinWebBolts,
+                "the web holds " + MmText(rows * columns) + " bolt(s), not at least " +
+                    MmText(kMinWebBolts));
         Edge("the bolt edge distance (b)", Mm(rowOf));
         if (rows > 1 || columns > 1) Pitch("the bolt pitch (c)", Mm(rowOf + 1));
         WebFit(beam, rows, Mm(rowOf), Mm(rowOf + 1));
@@ -124,7 +127,7 @@ void BmepFaults(Faults& f, const BeamMm& beam) {
 }
 
 void BsplFaults(Faults& f, const BeamMm& beam) {
-    f.WebBolts(beam, 8, 5);
+    f.WebBolts(beam, 8, 5, kMinSpliceWebBoltRows);
     const int flangeCleats = f.Count(11);
     const int flangeRows = f.Count(12);
     const double e = f.Mm(13), c1 = f.Mm(14), c2 = f.Mm(15), c3 = f.Mm(16);

@@ -41,9 +41,11 @@ inline constexpr int kFlangeGaugeStepMm = 10;
 // load more than it adds bolts. At most two cleats: one each side of the web.
 inline constexpr int kMaxWebBoltColumns = 2;
 inline constexpr int kMaxCleats = 2;
-// A web bolt group has at least two rows: it then spans the web and holds the load's
-// eccentricity by the rows' lever arm (and an angle has its two support bolts).
-inline constexpr int kMinWebBoltRows = 2;
+// A splice's web plates hold at least two rows of bolts: the plates then span the web and carry
+// the shear's eccentricity across the joint in bending over their depth. A shear plate or angle
+// needs two bolts at least, in a row or a column: one bolt cannot hold the load's eccentricity.
+inline constexpr int kMinSpliceWebBoltRows = 2;
+inline constexpr int kMinWebBolts = 2;
 // Rows of flange splice bolts along each flange plate on each side of the joint: at least the
 // further checks' two, and more than twelve make a plate longer than any splice needs.
 inline constexpr int kMaxFlangeBoltRows = 12;

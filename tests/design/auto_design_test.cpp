@@ -347,14 +347,16 @@ Space SpaceOf(int beam, int diameter, int maxPitch = kMaxPitchMm) {
 }
 
 // Calls `each` with the cleats, columns, rows, edge and pitch of every web bolt group of the
-// detailing rules' least rows or more that fits between the root fillets.
-void ForEachWebGroup(const Space& s, const std::function<void(int, int, int, int, int)>& each) {
+// detailing rules' least bolts (and `leastRows`) that fits between the root fillets.
+void ForEachWebGroup(const Space& s, const std::function<void(int, int, int, int, int)>& each,
+                     int leastRows = 1) {
     for (int cleats = 1; cleats <= kMaxCleats; ++cleats)
         for (int columns = 1; columns <= kMaxWebBoltColumns; ++columns)
-            for (int rows = kMinWebBoltRows; rows <= 30; ++rows)
+            for (int rows = leastRows; rows <= 30; ++rows)
                 for (int edge : s.edges)
                     for (int pitch : s.pitches)
-                        if ((rows - 1) * pitch + 2 * edge <= s.beam.ClearWebDepth())
+                        if (rows * columns >= kMinWebBolts &&
+                            (rows - 1) * pitch + 2 * edge <= s.beam.ClearWebDepth())
                             each(cleats, columns, rows, edge, pitch);
 }
 
@@ -417,9 +419,12 @@ std::vector<ConnectionInput> BsplSpace(int beam, double moment, double shear, in
                                        int diameter, int plate) {
     const Space s = SpaceOf(beam, diameter);
     std::vector<std::vector<int>> webs, flanges;
-    ForEachWebGroup(s, [&](int cleats, int columns, int rows, int edge, int pitch) {
-        webs.push_back({plate, cleats, rows, columns, kSetBackMm, edge, pitch});
-    });
+    ForEachWebGroup(
+        s,
+        [&](int cleats, int columns, int rows, int edge, int pitch) {
+            webs.push_back({plate, cleats, rows, columns, kSetBackMm, edge, pitch});
+        },
+        kMinSpliceWebBoltRows);
     const int least = LeastEdgeMm(s.boltMm);
     for (int cleats = 1; cleats <= kMaxCleats; ++cleats)
         for (int rows = 2; rows <= kMaxFlangeBoltRows; ++rows)

@@ -78,6 +78,7 @@ TEST(DetailingRules, ShearPlate) {
                                               {10, "10", "fillet weld 10 mm"},
                                               {2, "2", "fillet weld 6 mm"},
                                               {11, "1", "on 1 side(s)"},
+                                              {4, "1", "the web holds 1 bolt(s)"},
                                           });
     // Welds on one side where the engineer asks for them; a plate over three webs thick.
     ConnectionInput oneSided = testing::WspWorkedRun();
