@@ -193,5 +193,49 @@ TEST_F(StandardCommands, StandardDesignsEveryProposalOfATable) {
     EXPECT_NE(all.out.find("WSP,31,H-350X175X49.6(kg/m),31,yes,"), std::string::npos) << all.out;
 }
 
+TEST_F(StandardCommands, CapacityPrintsWhatAStandardOrSavedLayoutCarries) {
+    const Outcome json = Run("capacity --type BMEP --section 'H-300X150X36.7(kg/m)' --json");
+    ASSERT_EQ(json.status, 0) << json.out;
+    EXPECT_EQ(json.out,
+              "{\"type\": \"BMEP\", \"section\": \"H-300X150X36.7(kg/m)\", \"shear_kg\": 18780, "
+              "\"moment_kgcm\": 695000, \"governing\": \"Beam web shear\", "
+              "\"moment_governing\": \"End plate bending\"}\n");
+    const Outcome text = Run("capacity --type WSP --section 'H-300X150X36.7(kg/m)'");
+    ASSERT_EQ(text.status, 0) << text.out;
+    EXPECT_NE(text.out.find("Shear  capacity  14400 kg, then fails \"Bearing at Beam Web\""),
+              std::string::npos)
+        << text.out;
+    // The same layout saved, designed with A490-X bolts instead.
+    ASSERT_EQ(Run("advise --type WSP --section 'H-300X150X36.7(kg/m)' --out p.Bol").status, 0);
+    const Outcome saved = Run("capacity --file p.Bol --bolt A490-X --json");
+    ASSERT_EQ(saved.status, 0) << saved.out;
+    EXPECT_EQ(saved.out.rfind("{\"type\": \"WSP\", \"section\": \"H-300X150X36.7(kg/m)\", ", 0), 0u)
+        << saved.out;
+
+    const Outcome skipped = Run("capacity --type ACLT --section 'H-100X100X17.2(kg/m)'");
+    EXPECT_EQ(skipped.status, 1) << skipped.out;
+    EXPECT_NE(skipped.out.find("skipped: row 1 of the ACLT table proposes nothing"),
+              std::string::npos)
+        << skipped.out;
+    for (const char* wrong : {"capacity --type WSP", "capacity --file p.Bol --type WSP",
+                              "capacity --type WSP --csv --section 'H-300X150X36.7(kg/m)'"})
+        EXPECT_EQ(Run(wrong).status, 2) << wrong;
+}
+
+TEST_F(StandardCommands, CapacityListsEveryBeamOfATypeAsCsv) {
+    const Outcome csv = Run("capacity --type BSPL --csv");
+    ASSERT_EQ(csv.status, 0) << csv.out;
+    EXPECT_EQ(csv.out.rfind("type,section,beam,shear_kg,moment_kgcm,governing,moment_governing,"
+                            "note\n",
+                            0),
+              0u);
+    // A line for every beam of the section table, those without a layout with the reason.
+    EXPECT_EQ(std::count(csv.out.begin(), csv.out.end(), '\n'), 1 + 91);
+    EXPECT_NE(csv.out.find("BSPL,H-100X50X9.3(kg/m),1,,,,,skipped: row 4 of the BSPL table "
+                           "proposes nothing"),
+              std::string::npos)
+        << csv.out;
+}
+
 }  // namespace
 }  // namespace jw
