@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <cstdio>
 
 #include "data/sections.h"
@@ -11,6 +13,7 @@
 #include "ui/design_controller.h"
 #include "ui/input_form.h"
 #include "ui/input_grid.h"
+#include "ui/live_check_panel.h"
 #include "ui/message_sink.h"
 #include "ui/result_window.h"
 #include "ui/start_up.h"
@@ -33,14 +36,17 @@ bool SaveGrab(QWidget& window, const QDir& folder, const QString& name) {
     return false;
 }
 
-// Pictures of the main form and of the result window for the documentation: the shear plate
-// example of the README, designed once.
+// Pictures of the main form, the live check and the result window for the documentation: the
+// shear plate example of the README, designed once. Window places the engineer saved are
+// neither used nor changed.
 int TakeScreenshots(const QString& folderPath) {
     QDir folder(folderPath);
     if (!folder.mkpath(QStringLiteral("."))) {
         std::fprintf(stderr, "Cannot create %s\n", qPrintable(folderPath));
         return 1;
     }
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     ErrorStreamSink messages;
     jw::ui::DesignController controller(messages,
                                         QDir::temp().filePath(QStringLiteral("result.out")));
@@ -55,12 +61,18 @@ int TakeScreenshots(const QString& folderPath) {
     form.Sections().SetBeam(jw::FindBeamPosition("H-300X150X36.7(kg/m)").value_or(-1));
     form.Bolts().SetBoltGrade(2);
     form.Bolts().SetBoltDiameter(3);
+    form.LiveCheck().CheckNow();
     if (!SaveGrab(form, folder, QStringLiteral("main_form.png"))) return 1;
+
+    // One plate instead of two: the live check tells at once that the bolts are overstressed.
+    form.Grid().SetValue(3, QStringLiteral("1"));
+    form.LiveCheck().CheckNow();
+    if (!SaveGrab(form.LiveCheck(), folder, QStringLiteral("live_check.png"))) return 1;
+    form.Grid().SetValue(3, QStringLiteral("2"));
 
     controller.Calculate();
     jw::ui::ResultWindow* result = controller.Result();
     if (!result) return 1;
-    result->resize(1180, 900);
     return SaveGrab(*result, folder, QStringLiteral("result_window.png")) ? 0 : 1;
 }
 
@@ -68,6 +80,7 @@ int TakeScreenshots(const QString& folderPath) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("JointWright"));
     QApplication::setApplicationName(QStringLiteral("JointWright"));
     QApplication::setApplicationVersion(QStringLiteral("1.13"));
 

@@ -134,14 +134,23 @@ TextGrid BuildInputGrid(ConnectionType type) {
     return grid;
 }
 
+bool IsRowComplete(const TextGrid& grid, int row) {
+    const std::string& text = grid.At(row, kValueColumn);
+    const auto strict = StrictNumber(text);
+    return strict && !(LeadingNumber(text) == 0 && *strict != 0);
+}
+
 bool IsInputComplete(const TextGrid& grid) {
-    for (int r = 1; r < grid.rows; ++r) {
-        const std::string& text = grid.At(r, kValueColumn);
-        const auto strict = StrictNumber(text);
-        if (!strict) return false;
-        if (LeadingNumber(text) == 0 && *strict != 0) return false;
-    }
+    for (int r = 1; r < grid.rows; ++r)
+        if (!IsRowComplete(grid, r)) return false;
     return true;
+}
+
+std::vector<int> IncompleteRows(const TextGrid& grid) {
+    std::vector<int> rows;
+    for (int r = 1; r < grid.rows; ++r)
+        if (!IsRowComplete(grid, r)) rows.push_back(r);
+    return rows;
 }
 
 bool IsCleatCountValid(const TextGrid& grid) {

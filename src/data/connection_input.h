@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "data/text_grid.h"
 
@@ -52,6 +53,10 @@ TextGrid BuildInputGrid(ConnectionType type);
 
 // Every value cell holds a well-formed number ("0" included).
 bool IsInputComplete(const TextGrid& grid);
+// The value of one input row is a well-formed number: the rule IsInputComplete applies to each.
+bool IsRowComplete(const TextGrid& grid, int row);
+// The input rows (1 to rows - 1) whose values keep the input from being complete, in order.
+std::vector<int> IncompleteRows(const TextGrid& grid);
 // No row of plates or angles asks for more than 2.
 bool IsCleatCountValid(const TextGrid& grid);
 

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "data/text_helpers.h"
 #include "design/design_run.h"
 #include "drawing/connection_drawings.h"
 #include "drawing/primitives.h"
@@ -201,18 +202,6 @@ class PlacedCanvas : public DrawingCanvas {
 
 // The report's lines as a sequential reader sees them: without their line ends, and no empty
 // line after the last line end.
-std::vector<std::string_view> ReportLines(std::string_view report) {
-    std::vector<std::string_view> lines;
-    while (!report.empty()) {
-        const std::size_t end = report.find('\n');
-        std::string_view line = report.substr(0, end);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines.push_back(line);
-        if (end == std::string_view::npos) break;
-        report.remove_prefix(end + 1);
-    }
-    return lines;
-}
 
 }  // namespace
 
@@ -347,7 +336,7 @@ void PrintReportText(DrawingCanvas& page, std::string_view report, double x1, do
     int split = 0;
     int printed = 0;
     bool started = false;
-    for (const std::string_view line : ReportLines(report)) {
+    for (const std::string_view line : SplitLines(report)) {
         for (const ReportSplit& s : kReportSplits)
             if (line == TypeReportTitle(s.type)) split = s.count;
         if (!started && !line.empty() && line.front() == 'A') started = true;

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <QtGlobal>
 
@@ -82,6 +83,8 @@ AboutForm::AboutForm(QWidget* parent) : QWidget(parent) {
     layout->addLayout(commands);
 
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &QWidget::close);
     resize(560, 440);
 }
 

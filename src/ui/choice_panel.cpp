@@ -98,6 +98,12 @@ BoltGradePanel::BoltGradePanel(QWidget* parent) : QWidget(parent) {
     connect(boltGrades_, &QComboBox::currentIndexChanged, this, &BoltGradePanel::ShowBoltGrade);
     connect(boltDiameters_, &QComboBox::currentIndexChanged, this,
             &BoltGradePanel::ShowBoltDiameter);
+    connect(boltGrades_, &QComboBox::currentIndexChanged, this, &BoltGradePanel::Changed);
+    connect(boltDiameters_, &QComboBox::currentIndexChanged, this, &BoltGradePanel::Changed);
+    connect(grades_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked) emit Changed();
+    });
+    connect(advisor_, &QCheckBox::toggled, this, &BoltGradePanel::Changed);
 
     SetBoltGrade(0);
     SetBoltDiameter(0);
@@ -197,6 +203,7 @@ SectionPanel::SectionPanel(QWidget* parent) : QWidget(parent) {
     layout->addWidget(properties_);
 
     connect(beams_, &QComboBox::activated, this, &SectionPanel::OnBeamChosen);
+    connect(angles_, &QComboBox::currentIndexChanged, this, &SectionPanel::AngleChanged);
 }
 
 int SectionPanel::BeamPosition() const {

@@ -32,6 +32,10 @@ class BoltGradePanel : public QWidget {
 
     const QTableWidget& BoltDisplay() const { return *boltDisplay_; }
 
+  signals:
+    // A list, a grade option or the advisor switch changed, by a click or by a setter.
+    void Changed();
+
   private:
     void ShowBoltGrade(int position);
     void ShowBoltDiameter(int position);
@@ -61,6 +65,7 @@ class SectionPanel : public QWidget {
 
   signals:
     void BeamChosen(int position);
+    void AngleChanged();
 
   private:
     void OnBeamChosen(int position);

@@ -36,8 +36,9 @@ ResultWindow& DesignController::EnsureResultWindow() {
 
 void DesignController::Calculate() {
     const ConnectionInput input = form_->CurrentInput();
-    if (const auto gate = GateFailure(input.grid)) {
-        messages_.Show(FromCoreText(gate->text), FromCoreText(gate->title));
+    QString title;
+    if (const auto gate = form_->CheckGate(&title)) {
+        messages_.Show(*gate, title);
         return;
     }
     form_->CommitEditor();

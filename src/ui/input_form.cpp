@@ -4,32 +4,59 @@
 #include <QDesktopServices>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QSplitter>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QStyle>
+#include <QToolButton>
 #include <QVBoxLayout>
 
+#include "data/sections.h"
 #include "ui/about_form.h"
 #include "ui/auto_design_command.h"
 #include "ui/choice_panel.h"
 #include "ui/connection_panels.h"
 #include "ui/drawing_view.h"
 #include "ui/file_dialogs.h"
+#include "ui/gate_report.h"
 #include "ui/input_grid.h"
+#include "ui/input_history.h"
+#include "ui/live_check_panel.h"
 #include "ui/message_sink.h"
 #include "ui/project_commands.h"
 #include "ui/project_form.h"
 #include "ui/sample_input.h"
 #include "ui/ui_helpers.h"
+#include "ui/window_geometry.h"
 
 namespace jw::ui {
 namespace {
+
+// The form's preferred size; smaller screens get less, down to the layout's minimum, and the
+// content scrolls rather than clip.
+constexpr QSize kPreferredSize(1180, 860);
 
 QPushButton* MakeCommand(const char* name, const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     return button;
+}
+
+// The narrow arrow beside a command that opens its menu of related commands.
+QToolButton* MakeMenuArrow(const char* name, QMenu* menu, const QString& tip, QWidget* parent) {
+    auto* arrow = new QToolButton(parent);
+    arrow->setObjectName(QString::fromLatin1(name));
+    arrow->setArrowType(Qt::DownArrow);
+    arrow->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));
+    arrow->setMenu(menu);
+    arrow->setPopupMode(QToolButton::InstantPopup);
+    arrow->setToolTip(tip);
+    arrow->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    return arrow;
 }
 
 }  // namespace
@@ -42,19 +69,7 @@ InputForm::InputForm(MessageSink& messages, QWidget* parent)
       manualPath_(ManualPath()),
       openDocument_([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
     setObjectName(QStringLiteral("frmInput"));
-    setWindowTitle(QStringLiteral("JointWright"));
-
-    types_ = new TypePanel(this);
-    preview_ = new PreviewPanel(this);
-    symbols_ = new SymbolPanel(this);
-    panels_ = new QStackedWidget(this);
-    panels_->addWidget(types_);
-    panels_->addWidget(preview_);
-    panels_->addWidget(symbols_);
-    panels_->setMinimumWidth(420);
-
-    bolts_ = new BoltGradePanel(this);
-    sections_ = new SectionPanel(this);
+    setWindowTitle(kProgramName);
 
     // Commands take the focus here so that the grid's editor lets go of its cell.
     focusHolder_ = new QWidget(this);
@@ -62,18 +77,22 @@ InputForm::InputForm(MessageSink& messages, QWidget* parent)
     focusHolder_->setFocusPolicy(Qt::ClickFocus);
     focusHolder_->setFixedSize(0, 0);
 
-    auto* right = new QVBoxLayout;
-    right->addWidget(BuildInputFrame(), 1);
-    right->addWidget(bolts_);
+    status_ = new QStatusBar(this);
+    status_->setObjectName(QStringLiteral("StatusLine"));
+    status_->setSizeGripEnabled(false);
 
-    auto* top = new QHBoxLayout;
-    top->addWidget(panels_, 3);
-    top->addLayout(right, 2);
+    // On a small screen the content scrolls; the commands and the status line always show.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("ContentScroll"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(BuildContent());
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top, 1);
-    layout->addWidget(sections_);
+    layout->setContentsMargins(8, 8, 8, 0);
+    layout->addWidget(scroll, 1);
     layout->addLayout(BuildCommands());
+    layout->addWidget(status_);
     layout->addWidget(focusHolder_);
 
     connect(types_, &TypePanel::TypeChosen, this, &InputForm::OnTypeChosen);
@@ -93,7 +112,53 @@ InputForm::InputForm(MessageSink& messages, QWidget* parent)
 
     grid_->HideEditor();
     types_->SelectType(ConnectionType::WSP);
-    resize(1180, 860);
+    BuildHistory();
+    BuildShortcuts();
+    resize(kPreferredSize);
+}
+
+QWidget* InputForm::BuildContent() {
+    auto* content = new QWidget(this);
+    types_ = new TypePanel(content);
+    preview_ = new PreviewPanel(content);
+    symbols_ = new SymbolPanel(content);
+    panels_ = new QStackedWidget(content);
+    panels_->addWidget(types_);
+    panels_->addWidget(preview_);
+    panels_->addWidget(symbols_);
+    panels_->setMinimumWidth(300);
+    liveCheck_ = new LiveCheckPanel([this] { return CurrentInput(); }, content);
+
+    bolts_ = new BoltGradePanel(content);
+    sections_ = new SectionPanel(content);
+
+    auto* left = new QSplitter(Qt::Vertical, content);
+    left->setObjectName(QStringLiteral("LeftSplitter"));
+    left->addWidget(panels_);
+    left->addWidget(liveCheck_);
+    left->setStretchFactor(0, 5);
+    left->setStretchFactor(1, 4);
+    left->setChildrenCollapsible(false);
+
+    auto* right = new QWidget(content);
+    auto* rightLayout = new QVBoxLayout(right);
+    rightLayout->setContentsMargins(0, 0, 0, 0);
+    rightLayout->addWidget(BuildInputFrame(), 1);
+    rightLayout->addWidget(bolts_);
+
+    auto* top = new QSplitter(Qt::Horizontal, content);
+    top->setObjectName(QStringLiteral("TopSplitter"));
+    top->addWidget(left);
+    top->addWidget(right);
+    top->setStretchFactor(0, 3);
+    top->setStretchFactor(1, 2);
+    top->setChildrenCollapsible(false);
+
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(top, 1);
+    layout->addWidget(sections_);
+    return content;
 }
 
 InputForm::~InputForm() = default;
@@ -102,6 +167,8 @@ QWidget* InputForm::BuildInputFrame() {
     auto* frame = new QGroupBox(QStringLiteral("Input"), this);
     frame->setObjectName(QStringLiteral("Frame2"));
     grid_ = new InputGrid(frame);
+    // Every row shows on a large screen; on a laptop the grid scrolls.
+    grid_->setMinimumHeight(120);
     QPushButton* sample = MakeCommand("Command9", QStringLiteral("Ex"), frame);
     sample->setToolTip(QStringLiteral("Fill in a sample connection of the selected type"));
     QPushButton* reset = MakeCommand("Command13", QStringLiteral("&Reset"), frame);
@@ -122,7 +189,7 @@ QWidget* InputForm::BuildInputFrame() {
 QLayout* InputForm::BuildCommands() {
     QPushButton* calculate = MakeCommand("Command15", QStringLiteral("Calculate"), this);
     calculate->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
-    calculate->setToolTip(QStringLiteral("Design the connection"));
+    calculate->setToolTip(QStringLiteral("Design the connection (F5 or Ctrl+Enter)"));
     QPushButton* autoDesign =
         MakeCommand("CommandAutoDesign", QStringLiteral("Auto &Design"), this);
     autoDesign->setToolTip(
@@ -132,14 +199,30 @@ QLayout* InputForm::BuildCommands() {
     QPushButton* exit = MakeCommand("Command7", QStringLiteral("Exit"), this);
     QPushButton* project = MakeCommand("Command1", QStringLiteral("Project"), this);
     QPushButton* open = MakeCommand("Command2", QStringLiteral("Open"), this);
+    open->setToolTip(QStringLiteral("Open a project file (Ctrl+O)"));
+    recentMenu_ = new QMenu(this);
+    recentMenu_->setObjectName(QStringLiteral("RecentFilesMenu"));
+    QToolButton* recent =
+        MakeMenuArrow("Command2Recent", recentMenu_, QStringLiteral("Recent project files"), this);
     QPushButton* save = MakeCommand("Command3", QStringLiteral("Save"), this);
+    save->setToolTip(QStringLiteral("Save the project (Ctrl+S)"));
+    auto* saveMenu = new QMenu(this);
+    saveMenu->addAction(QStringLiteral("Save &As..."),
+                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this,
+                        &InputForm::SaveProjectAs);
+    QToolButton* saveAs =
+        MakeMenuArrow("Command3SaveAs", saveMenu, QStringLiteral("Save As (Ctrl+Shift+S)"), this);
     QPushButton* help = MakeCommand("Command14", QStringLiteral("help"), this);
+    help->setToolTip(QStringLiteral("The user manual (F1)"));
     QPushButton* about = MakeCommand("Command6", QStringLiteral("About"), this);
 
     auto* commands = new QHBoxLayout;
     commands->addWidget(project);
     commands->addWidget(open);
+    commands->addWidget(recent);
+    commands->addSpacing(4);
     commands->addWidget(save);
+    commands->addWidget(saveAs);
     commands->addStretch();
     commands->addWidget(symbol);
     commands->addWidget(preview);
@@ -159,7 +242,8 @@ QLayout* InputForm::BuildCommands() {
     connect(calculate, &QPushButton::clicked, this, &InputForm::CalculateRequested);
     connect(preview, &QPushButton::clicked, this, &InputForm::Preview);
     connect(symbol, &QPushButton::clicked, this, &InputForm::ShowSymbols);
-    connect(exit, &QPushButton::clicked, this, &InputForm::ExitRequested);
+    connect(exit, &QPushButton::clicked, this, &InputForm::RequestExit);
+    connect(recentMenu_, &QMenu::aboutToShow, this, &InputForm::FillRecentMenu);
     return commands;
 }
 
@@ -185,6 +269,8 @@ ConnectionInput InputForm::CurrentInput() const {
 }
 
 void InputForm::OnTypeChosen(ConnectionType type) {
+    std::optional<InputHistory::Step> step;
+    if (history_) step.emplace(*history_, QStringLiteral("Connection Type"));
     types_->ShowPicture(type);
     symbols_->ShowSymbols(type);
     sections_->SetAngleVisible(type == ConnectionType::ACLT);
@@ -192,8 +278,28 @@ void InputForm::OnTypeChosen(ConnectionType type) {
 }
 
 void InputForm::OnBeamChosen(int position) {
+    std::optional<InputHistory::Step> step;
+    if (history_) step.emplace(*history_, QStringLiteral("Member Section"));
     if (!bolts_->Advisor()) return;
-    if (const auto proposal = StandardProposal(SelectedType(), position)) ApplyProposal(*proposal);
+    const auto proposal = StandardProposal(SelectedType(), position);
+    if (proposal) ApplyProposal(*proposal);
+    ShowStatus(AdvisorStatus(proposal, position));
+}
+
+QString InputForm::AdvisorStatus(const std::optional<AdvisorProposal>& proposal,
+                                 int position) const {
+    static constexpr const char* kConnectionNames[] = {"connection", "shear plate", "angle cleat",
+                                                       "end plate", "splice"};
+    const QString kind = QString::fromLatin1(kConnectionNames[static_cast<int>(SelectedType())]);
+    const QString beam = FromCoreText(SectionName(BeamRowAt(position)));
+    if (!proposal)
+        return QStringLiteral("The standard connections hold no %1 for %2: the input is unchanged")
+            .arg(kind, beam);
+    if (proposal->clearsGrid)
+        return QStringLiteral("No standard %1 for %2: the grid was emptied - Ctrl+Z restores it")
+            .arg(kind, beam);
+    return QStringLiteral("Standard %1 for %2 filled in - Ctrl+Z restores the previous input")
+        .arg(kind, beam);
 }
 
 void InputForm::ApplyProposal(const AdvisorProposal& proposal) {
@@ -208,6 +314,7 @@ void InputForm::ApplyProposal(const AdvisorProposal& proposal) {
 }
 
 void InputForm::FillSample() {
+    InputHistory::Step step(*history_, QStringLiteral("Ex"));
     const SampleValues sample = SampleFor(SelectedType());
     for (std::size_t i = 0; i < sample.values.size(); ++i)
         grid_->SetValue(static_cast<int>(i) + 1, FromCoreText(sample.values[i]));
@@ -219,14 +326,19 @@ void InputForm::FillSample() {
 }
 
 void InputForm::ResetValues() {
-    grid_->ClearValues();
+    {
+        InputHistory::Step step(*history_, QStringLiteral("Reset"));
+        grid_->ClearValues();
+    }
+    ShowStatus(QStringLiteral("Every value was emptied - Ctrl+Z restores them"));
 }
 
 void InputForm::Preview() {
     const ConnectionInput input = CurrentInput();
-    if (const auto gate = GateFailure(input.grid, /*preview=*/true)) {
+    if (const auto gate = DesktopGateFailure(input.grid, /*preview=*/true)) {
         ShowTypePanel();
-        messages_.Show(FromCoreText(gate->text), FromCoreText(gate->title));
+        grid_->MarkProblemRows(gate->rows);
+        messages_.Show(gate->text, gate->title);
         return;
     }
     CommitEditor();
@@ -278,12 +390,20 @@ void InputForm::ShowAbout() {
     about_->activateWindow();
 }
 
-void InputForm::SaveProject() {
-    ui::SaveProject(*this, *projectForm_, *dialogs_, messages_);
+bool InputForm::SaveProject() {
+    return session_->Save(*dialogs_);
 }
 
-void InputForm::OpenProject() {
-    ui::OpenProject(*this, *projectForm_, *dialogs_, messages_);
+bool InputForm::SaveProjectAs() {
+    return session_->SaveAs(*dialogs_);
+}
+
+bool InputForm::OpenProject() {
+    return session_->Open(*dialogs_);
+}
+
+bool InputForm::OpenRecentProject(const QString& path) {
+    return session_->Open(*dialogs_, path);
 }
 
 void InputForm::OpenHelp() {
@@ -292,7 +412,19 @@ void InputForm::OpenHelp() {
 }
 
 void InputForm::AutoDesign() {
-    RunAutoDesign(*this, messages_);
+    InputHistory::Step step(*history_, QStringLiteral("Auto Design"));
+    if (RunAutoDesign(*this, messages_))
+        ShowStatus(
+            QStringLiteral("The lightest connection that passes was filled in - Ctrl+Z "
+                           "restores the previous input"));
+}
+
+std::optional<QString> InputForm::CheckGate(QString* title) {
+    const auto gate = DesktopGateFailure(CurrentInput().grid);
+    if (!gate) return std::nullopt;
+    grid_->MarkProblemRows(gate->rows);
+    if (title) *title = gate->title;
+    return gate->text;
 }
 
 void InputForm::SetManual(const QString& path, DocumentOpener open) {
@@ -308,13 +440,33 @@ void InputForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (centred_) return;
     centred_ = true;
-    CentreOnScreen(*this);
+    PlaceWindow(*this);
     if (auto* first = findChild<QRadioButton*>(QStringLiteral("Option1"))) first->setFocus();
 }
 
+void InputForm::hideEvent(QHideEvent* event) {
+    SaveWindowGeometry(*this);
+    QWidget::hideEvent(event);
+}
+
 void InputForm::closeEvent(QCloseEvent* event) {
-    // Closing the main form ends the program, whatever other window is open.
+    // Closing the main form ends the program, whatever other window is open, once unsaved
+    // input has been saved or given up.
+    if (!exitConfirmed_ && !session_->ConfirmDiscard(*dialogs_)) {
+        event->ignore();
+        return;
+    }
+    exitConfirmed_ = true;
+    SaveWindowGeometry(*this);
     event->accept();
+    emit ExitRequested();
+}
+
+void InputForm::RequestExit() {
+    CommitEditor();
+    if (!exitConfirmed_ && !session_->ConfirmDiscard(*dialogs_)) return;
+    exitConfirmed_ = true;
+    SaveWindowGeometry(*this);
     emit ExitRequested();
 }
 

@@ -9,9 +9,12 @@
 #include "design/design_run.h"
 #include "ui/advisor.h"
 #include "ui/help_command.h"
+#include "ui/project_session.h"
 
+class QMenu;
 class QPushButton;
 class QStackedWidget;
+class QStatusBar;
 
 namespace jw::ui {
 
@@ -19,6 +22,8 @@ class AboutForm;
 class BoltGradePanel;
 class FileDialogs;
 class InputGrid;
+class InputHistory;
+class LiveCheckPanel;
 class MessageSink;
 class PreviewPanel;
 class ProjectForm;
@@ -40,7 +45,8 @@ class InputForm : public QWidget {
 
     // "Ex": the type's sample values, then the sample beam, bolt grade and diameter.
     void FillSample();
-    // "&Reset": empties every value; the type, labels, units and choices stay.
+    // "&Reset": empties every value; the type, labels, units and choices stay. Ctrl+Z brings
+    // the values back.
     void ResetValues();
     // "Preview" and "&Update": the gate, then the drawing of the input, without designing it.
     void Preview();
@@ -58,9 +64,21 @@ class InputForm : public QWidget {
     // when that window is done.
     void ShowProjectForm();
     void ShowAbout();
-    // "Save" and "Open" of project files, through the file dialogs.
-    void SaveProject();
-    void OpenProject();
+    // "Save" (Ctrl+S) to the project's file, asking for one the first time; "Save As"
+    // (Ctrl+Shift+S); "Open" (Ctrl+O) and a recent file, after asking about unsaved input.
+    // True when the file was written or opened.
+    bool SaveProject();
+    bool SaveProjectAs();
+    bool OpenProject();
+    bool OpenRecentProject(const QString& path);
+    // "Exit" and closing the window: asks about unsaved input, then ends the program.
+    void RequestExit();
+    // Ctrl+Z, and Ctrl+Shift+Z or Ctrl+Y.
+    void Undo();
+    void Redo();
+    // The gate's message for Calculate with the rows at fault, which the grid tints until
+    // they are edited; nothing when the input passes.
+    std::optional<QString> CheckGate(QString* title = nullptr);
     // "help": the user manual.
     void OpenHelp();
     // "Auto &Design": the lightest connection that passes, filled into the grid and choices.
@@ -69,6 +87,8 @@ class InputForm : public QWidget {
     // Tests answer the file dialogs and stand in for the desktop's document viewer.
     void SetFileDialogs(FileDialogs& dialogs) { dialogs_ = &dialogs; }
     void SetManual(const QString& path, DocumentOpener open);
+    // Tests answer the Save / Discard / Cancel question.
+    void SetUnsavedPrompt(UnsavedPrompt prompt);
 
     // Which of the three panels of the shared area shows.
     QWidget* VisiblePanel() const;
@@ -81,6 +101,13 @@ class InputForm : public QWidget {
     // The title-block texts, edited on the project form and kept in project files.
     ProjectForm& ProjectWindow() const { return *projectForm_; }
     AboutForm& AboutWindow() const { return *about_; }
+    InputHistory& History() const { return *history_; }
+    ProjectSession& Session() const { return *session_; }
+    LiveCheckPanel& LiveCheck() const { return *liveCheck_; }
+    // What the status line says now.
+    QString StatusText() const;
+    void ShowStatus(const QString& text);
+    QMenu& RecentMenu() const { return *recentMenu_; }
 
   signals:
     void CalculateRequested();
@@ -88,11 +115,18 @@ class InputForm : public QWidget {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
     QWidget* BuildInputFrame();
+    QWidget* BuildContent();
     QLayout* BuildCommands();
+    void BuildShortcuts();
+    void BuildHistory();
+    void FillRecentMenu();
+    void OnInputChanged(const QString& what, int editedRow = 0);
+    QString AdvisorStatus(const std::optional<AdvisorProposal>& proposal, int position) const;
     void OnTypeChosen(ConnectionType type);
     void OnBeamChosen(int position);
     void ApplyProposal(const AdvisorProposal& proposal);
@@ -107,6 +141,11 @@ class InputForm : public QWidget {
     BoltGradePanel* bolts_;
     SectionPanel* sections_;
     QWidget* focusHolder_;
+    LiveCheckPanel* liveCheck_;
+    QStatusBar* status_;
+    QMenu* recentMenu_;
+    InputHistory* history_ = nullptr;
+    ProjectSession* session_ = nullptr;
     ProjectForm* projectForm_;
     AboutForm* about_;
     std::unique_ptr<FileDialogs> modalDialogs_;
@@ -114,6 +153,7 @@ class InputForm : public QWidget {
     QString manualPath_;
     DocumentOpener openDocument_;
     bool centred_ = false;
+    bool exitConfirmed_ = false;
 };
 
 }  // namespace jw::ui

@@ -1,5 +1,6 @@
 #include "ui/input_grid.h"
 
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -14,6 +15,16 @@ namespace {
 
 // Column widths of label, unit and value, in twips.
 constexpr int kColumnTwips[] = {2500, 750, 960};
+// A light red that still shows black text clearly; the tooltip says the same in words.
+const QColor kProblemTint(255, 205, 205);
+constexpr int kProblemRole = Qt::UserRole + 1;
+
+bool IsUndoOrRedo(const QKeyEvent& key) {
+    return key.matches(QKeySequence::Undo) || key.matches(QKeySequence::Redo) ||
+           key.keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y) ||
+           key.keyCombination() ==
+               QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
+}
 
 QTableWidgetItem* FixedItem(const QString& text, const QPalette& palette) {
     auto* item = new QTableWidgetItem(text);
@@ -100,6 +111,7 @@ QString InputGrid::Value(int row) const {
 void InputGrid::SetValue(int row, const QString& text) {
     QTableWidgetItem* cell = ValueItem(row);
     if (!cell) return;
+    if (cell->text() != text) Unmark(row);
     cell->setText(text);
     // The editor must never hold an older text than its cell: on the next focus it would
     // write that text back.
@@ -108,6 +120,30 @@ void InputGrid::SetValue(int row, const QString& text) {
 
 void InputGrid::ClearValues() {
     for (int row = 1; row <= rowCount(); ++row) SetValue(row, QString());
+}
+
+void InputGrid::MarkProblemRows(const std::vector<std::pair<int, QString>>& rowsAndReasons) {
+    for (const auto& [row, reason] : rowsAndReasons) {
+        QTableWidgetItem* cell = ValueItem(row);
+        if (!cell) continue;
+        cell->setData(kProblemRole, true);
+        cell->setBackground(kProblemTint);
+        cell->setToolTip(reason);
+    }
+    if (editor_->isVisible()) PlaceEditor();
+}
+
+bool InputGrid::IsMarked(int row) const {
+    const QTableWidgetItem* cell = ValueItem(row);
+    return cell && cell->data(kProblemRole).toBool();
+}
+
+void InputGrid::Unmark(int row) {
+    QTableWidgetItem* cell = ValueItem(row);
+    if (!cell || !cell->data(kProblemRole).toBool()) return;
+    cell->setData(kProblemRole, QVariant());
+    cell->setBackground(QBrush());
+    cell->setToolTip(QString());
 }
 
 int InputGrid::CurrentInputRow() const {
@@ -151,7 +187,10 @@ void InputGrid::OnCurrentCellChanged(int tableRow, int column) {
 }
 
 void InputGrid::OnEditorTextChanged(const QString& text) {
-    if (QTableWidgetItem* cell = ValueItem(CurrentInputRow())) cell->setText(text);
+    QTableWidgetItem* cell = ValueItem(CurrentInputRow());
+    if (!cell || cell->text() == text) return;
+    Unmark(CurrentInputRow());
+    cell->setText(text);
 }
 
 void InputGrid::PlaceEditor() {
@@ -216,6 +255,9 @@ bool InputGrid::ApplyKey(int key) {
 bool InputGrid::eventFilter(QObject* watched, QEvent* event) {
     if (watched != editor_) return QTableWidget::eventFilter(watched, event);
     switch (event->type()) {
+        case QEvent::ShortcutOverride:
+            // Left unaccepted, the undo keys reach the form's shortcuts instead of the editor.
+            return IsUndoOrRedo(*static_cast<QKeyEvent*>(event));
         case QEvent::KeyPress:
             PlaceEditor();
             return ApplyKey(static_cast<QKeyEvent*>(event)->key());
@@ -260,6 +302,31 @@ void InputGrid::scrollContentsBy(int dx, int dy) {
         PlaceEditor();
     else
         HideEditor();
+}
+
+void InputGrid::keyPressEvent(QKeyEvent* event) {
+    // The grid holds the focus only while the editor is scrolled out of sight or just hidden:
+    // a key then belongs to the current cell, which comes back into view to take it.
+    const bool editKey = !event->text().isEmpty() || event->key() == Qt::Key_Backspace ||
+                         event->key() == Qt::Key_Delete || event->key() == Qt::Key_F2;
+    const bool moveKey = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down ||
+                         event->key() == Qt::Key_Home || event->key() == Qt::Key_End;
+    const bool leaveToGrid = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab ||
+                             event->key() == Qt::Key_Escape ||
+                             event->modifiers().testFlag(Qt::ControlModifier) ||
+                             event->modifiers().testFlag(Qt::AltModifier);
+    if (CurrentInputRow() == 0 || !(editKey || moveKey) || leaveToGrid) {
+        QTableWidget::keyPressEvent(event);
+        return;
+    }
+    movingByKey_ = true;
+    scrollTo(currentIndex());
+    movingByKey_ = false;
+    ShowEditor();
+    QKeyEvent copy(event->type(), event->key(), event->modifiers(), event->text(),
+                   event->isAutoRepeat(), static_cast<ushort>(event->count()));
+    QCoreApplication::sendEvent(editor_, &copy);
+    event->accept();
 }
 
 void InputGrid::resizeEvent(QResizeEvent* event) {

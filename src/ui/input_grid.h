@@ -6,9 +6,13 @@
 // the next row, Up to the previous one (stopping at the first and last rows), Home and End to
 // the first and last rows; F2 toggles the edit flag. Every other key, Left and Right included,
 // is the editor's own: the value column is the last one, so there is nothing to the right.
+// Keys typed while the editor is scrolled out of sight bring the current cell back into view
+// and go into it. Undo and redo keys are left to the form, which undoes whole input changes.
 #pragma once
 
 #include <QTableWidget>
+#include <utility>
+#include <vector>
 
 #include "data/connection_input.h"
 #include "data/text_grid.h"
@@ -36,6 +40,11 @@ class InputGrid : public QTableWidget {
     QString Value(int row) const;
     void SetValue(int row, const QString& text);
     void ClearValues();
+
+    // Shows which values keep the input from being complete: the cells are tinted, with the
+    // reason as their tooltip, until each is edited.
+    void MarkProblemRows(const std::vector<std::pair<int, QString>>& rowsAndReasons);
+    bool IsMarked(int row) const;
     int CurrentInputRow() const;  // 0 when the grid has no rows
     void SetCurrentInputRow(int row);
 
@@ -52,6 +61,7 @@ class InputGrid : public QTableWidget {
     void focusInEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -63,6 +73,7 @@ class InputGrid : public QTableWidget {
     bool ApplyKey(int key);
     void MoveToRow(int row);
     QTableWidgetItem* ValueItem(int row) const;
+    void Unmark(int row);
 
     ConnectionType type_ = ConnectionType::None;
     QLineEdit* editor_ = nullptr;

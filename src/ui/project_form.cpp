@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "ui/code_page_setting.h"
@@ -55,9 +56,12 @@ ProjectForm::ProjectForm(QWidget* parent) : QWidget(parent) {
     layout->addLayout(form);
     layout->addLayout(commands);
 
-    connect(ok, &QPushButton::clicked, this, [this] {
-        hide();
-        emit Finished();
+    connect(ok, &QPushButton::clicked, this, &ProjectForm::Finish);
+    for (QLineEdit* field : fields_)
+        connect(field, &QLineEdit::returnPressed, this, &ProjectForm::Finish);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] {
+        for (std::size_t i = 0; i < fields_.size(); ++i) fields_[i]->setText(shownWith_[i]);
+        Finish();
     });
     SetInfo(ProjectInfo{});
 }
@@ -75,8 +79,14 @@ void ProjectForm::SetInfo(const ProjectInfo& info) {
     for (std::size_t i = 0; i < fields_.size(); ++i) fields_[i]->setText(FromCoreText(*texts[i]));
 }
 
+void ProjectForm::Finish() {
+    hide();
+    emit Finished();
+}
+
 void ProjectForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    for (std::size_t i = 0; i < fields_.size(); ++i) shownWith_[i] = fields_[i]->text();
     if (centred_) return;
     centred_ = true;
     CentreOnScreen(*this);

@@ -27,7 +27,8 @@ class ProjectForm : public QWidget {
     QComboBox& CodePageList() const { return *codePage_; }
 
   signals:
-    // "&OK" or the title bar's close: the main form comes back.
+    // "&OK" (or Enter), Esc (which puts the texts back as they were when the form opened), or
+    // the title bar's close: the main form comes back.
     void Finished();
 
   protected:
@@ -35,7 +36,10 @@ class ProjectForm : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void Finish();
+
     std::array<QLineEdit*, 6> fields_{};
+    std::array<QString, 6> shownWith_;  // the texts Esc puts back
     QComboBox* codePage_ = nullptr;
     bool centred_ = false;
 };

@@ -1,6 +1,7 @@
 #include "ui/result_window.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -8,23 +9,29 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTableWidget>
 #include <QTextCursor>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <span>
 
 #include "results/result_table.h"
 #include "ui/drawing_view.h"
 #include "ui/message_sink.h"
+#include "ui/result_tables.h"
 #include "ui/ui_helpers.h"
 #include "ui/verdict_label.h"
+#include "ui/window_geometry.h"
 
 namespace jw::ui {
 namespace {
 
 constexpr int kFlashMs = 500;
+constexpr QSize kPreferredSize(1100, 820);
 // Result table columns: label, formula or clause, ratio, verdict (twips).
 constexpr int kTableColumnTwips[] = {2250, 2250, 750, 1000};
 // Summary columns: heading, what was designed (twips).
@@ -34,6 +41,12 @@ QPushButton* MakeCommand(const char* name, const QString& caption, QWidget* pare
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     return button;
+}
+
+std::vector<int> Pixels(std::span<const int> twips, const QWidget* widget) {
+    std::vector<int> pixels;
+    for (int t : twips) pixels.push_back(TwipsToPixels(t, widget));
+    return pixels;
 }
 
 // The report file is written in the single-byte code page with CR LF line ends.
@@ -53,6 +66,13 @@ ResultWindow::ResultWindow(MessageSink& messages, QString reportPath, QWidget* p
 
     verdict_ = new VerdictLabel(this);
     verdict_->setObjectName(QStringLiteral("VerdictLabel"));
+    verdictWords_ = new QLabel(this);
+    verdictWords_->setObjectName(QStringLiteral("VerdictWords"));
+    verdictWords_->setFont(verdict_->font());
+    verdictWords_->setAlignment(Qt::AlignCenter);
+    status_ = new QStatusBar(this);
+    status_->setObjectName(QStringLiteral("StatusLine"));
+    status_->setSizeGripEnabled(false);
 
     drawing_ = new DrawingView(this);
     drawing_->setObjectName(QStringLiteral("DrawingPicture"));
@@ -66,21 +86,25 @@ ResultWindow::ResultWindow(MessageSink& messages, QString reportPath, QWidget* p
     report_->setLineWrapMode(QPlainTextEdit::NoWrap);
     report_->installEventFilter(this);
 
-    auto* upper = new QSplitter(Qt::Horizontal, this);
-    upper->addWidget(BuildTables());
-    upper->addWidget(drawing_);
-    upper->setStretchFactor(0, 3);
-    upper->setStretchFactor(1, 2);
+    upper_ = new QSplitter(Qt::Horizontal, this);
+    upper_->addWidget(BuildTables());
+    upper_->addWidget(drawing_);
+    upper_->setStretchFactor(0, 3);
+    upper_->setStretchFactor(1, 2);
+    upper_->setChildrenCollapsible(false);
     auto* body = new QSplitter(Qt::Vertical, this);
-    body->addWidget(upper);
+    body->setChildrenCollapsible(false);
+    body->addWidget(upper_);
     body->addWidget(report_);
     body->setStretchFactor(0, 3);
     body->setStretchFactor(1, 2);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(verdict_);
+    layout->setContentsMargins(8, 8, 8, 0);
+    layout->addLayout(BuildVerdictRow());
     layout->addWidget(body, 1);
     layout->addLayout(BuildCommands());
+    layout->addWidget(status_);
 
     flashTimer_ = new QTimer(this);
     flashTimer_->setObjectName(QStringLiteral("Timer1"));
@@ -88,7 +112,14 @@ ResultWindow::ResultWindow(MessageSink& messages, QString reportPath, QWidget* p
     connect(flashTimer_, &QTimer::timeout, verdict_, &VerdictLabel::Flash);
     flashTimer_->start();
 
-    resize(1100, 820);
+    resize(kPreferredSize);
+}
+
+QLayout* ResultWindow::BuildVerdictRow() {
+    auto* row = new QHBoxLayout;
+    row->addWidget(verdict_, 1);
+    row->addWidget(verdictWords_);
+    return row;
 }
 
 QWidget* ResultWindow::BuildTables() {
@@ -96,17 +127,16 @@ QWidget* ResultWindow::BuildTables() {
     table_ = new QTableWidget(area);
     table_->setObjectName(QStringLiteral("ResultTable"));
     MakeDisplayGrid(*table_, 0, 4);
-    table_->setFocusPolicy(Qt::StrongFocus);
+    MakeCopyable(*table_);
     for (int c = 0; c < 4; ++c)
         table_->setColumnWidth(c, TwipsToPixels(kTableColumnTwips[c], this));
-    table_->horizontalHeader()->setStretchLastSection(true);
 
     summary_ = new QTableWidget(area);
     summary_->setObjectName(QStringLiteral("SummaryGrid"));
     MakeDisplayGrid(*summary_, 5, 2);
+    MakeCopyable(*summary_);
     for (int c = 0; c < 2; ++c)
         summary_->setColumnWidth(c, TwipsToPixels(kSummaryColumnTwips[c], this));
-    summary_->horizontalHeader()->setStretchLastSection(true);
     QFont arial(QStringLiteral("Arial"));
     arial.setStyleHint(QFont::SansSerif);
     summary_->setFont(arial);
@@ -121,7 +151,9 @@ QWidget* ResultWindow::BuildTables() {
 QLayout* ResultWindow::BuildCommands() {
     QPushButton* back = MakeCommand("BackButton", QStringLiteral("Back"), this);
     back->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    back->setToolTip(QStringLiteral("Back to the input (Esc)"));
     QPushButton* print = MakeCommand("PrintButton", QStringLiteral("Print"), this);
+    print->setToolTip(QStringLiteral("Print the calculation sheet (Ctrl+P)"));
     print->setIcon(QIcon::fromTheme(QStringLiteral("document-print"),
                                     style()->standardIcon(QStyle::SP_FileIcon)));
     QPushButton* exportButton = MakeCommand("ExportButton", QStringLiteral("Export"), this);
@@ -146,6 +178,10 @@ QLayout* ResultWindow::BuildCommands() {
     connect(print, &QPushButton::clicked, this, &ResultWindow::Print);
     connect(exportButton, &QPushButton::clicked, this, &ResultWindow::Export);
     connect(saveDrawing, &QPushButton::clicked, this, &ResultWindow::SaveDrawing);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &ResultWindow::BackRequested);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated, this,
+            &ResultWindow::Print);
     return commands;
 }
 
@@ -153,7 +189,12 @@ void ResultWindow::ShowResult(const ConnectionInput& input, const DesignResult& 
     ShowTable(ResultTableWithFurther(result.table, result.further));
     drawing_->SetConnection(input);
     ShowSummary(result.summary);
-    verdict_->ShowVerdict(FromCoreText(result.caption), result.status == RunStatus::Accepted);
+    const bool accepted = result.status == RunStatus::Accepted;
+    verdict_->ShowVerdict(FromCoreText(result.caption), accepted);
+    // Told in words as well, for readers who cannot tell red from green.
+    verdictWords_->setText(accepted ? QStringLiteral("Accept") : QStringLiteral("REDESIGN"));
+    status_->clearMessage();
+    GiveTheTablesTheirWidth();
     SetReportText(ReportFileText(QByteArray::fromStdString(result.report)));
     // A new verdict flashes on the full beat rather than part way through the last one.
     flashTimer_->start();
@@ -171,6 +212,15 @@ void ResultWindow::ShowTable(const TextGrid& table) {
             if (c == 1) table_->item(r, c)->setTextAlignment(Qt::AlignLeft | Qt::AlignTop);
         }
     }
+    FitColumnsToContents(*table_, Pixels(kTableColumnTwips, this));
+}
+
+void ResultWindow::GiveTheTablesTheirWidth() {
+    // Every column shows whole where the screen allows; the drawing takes what is left.
+    const int wanted = std::max(FullWidth(*table_), FullWidth(*summary_));
+    const int total = upper_->width() - upper_->handleWidth();
+    const int tables = std::min(wanted, total - drawing_->minimumWidth());
+    if (tables > 0) upper_->setSizes({tables, total - tables});
 }
 
 void ResultWindow::ShowSummary(const TextGrid& summary) {
@@ -184,6 +234,7 @@ void ResultWindow::ShowSummary(const TextGrid& summary) {
             if (c < summary.fixedColumns) cell->setBackground(palette().button());
         }
     }
+    FitColumnsToContents(*summary_, Pixels(kSummaryColumnTwips, this));
     summary_->resizeRowsToContents();
     int height = 2 * summary_->frameWidth();
     for (int r = 0; r < summary_->rowCount(); ++r) height += summary_->rowHeight(r);
@@ -204,10 +255,19 @@ void ResultWindow::SetReportText(const QString& text) {
 
 void ResultWindow::ReloadReport() {
     QFile file(reportPath_);
-    if (!file.open(QIODevice::ReadOnly)) return;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) return;
+    const bool opened = file.open(QIODevice::ReadOnly);
+    const QByteArray bytes = opened ? file.readAll() : QByteArray();
+    if (!opened || file.error() != QFileDevice::NoError) {
+        status_->showMessage(QStringLiteral("The report file %1 cannot be read (%2): the text "
+                                            "shown is the report of the last run.")
+                                 .arg(QDir::toNativeSeparators(reportPath_), file.errorString()));
+        return;
+    }
     SetReportText(ReportFileText(bytes));
+}
+
+QString ResultWindow::StatusText() const {
+    return status_->currentMessage();
 }
 
 bool ResultWindow::RefuseRedesign() {
@@ -235,7 +295,9 @@ void ResultWindow::ExportAcceptedConnection() {
     const std::optional<ConnectionInput>& input = drawing_->Connection();
     if (!input) return;
     const QTableWidgetItem* range = summary_->item(3, 1);
-    ExportConnection(exportPath_, *input, range ? range->text() : QString(), messages_);
+    if (ExportConnection(exportPath_, *input, range ? range->text() : QString(), messages_))
+        status_->showMessage(QStringLiteral("Exported: one line appended to %1")
+                                 .arg(QDir::toNativeSeparators(exportPath_)));
 }
 
 bool ResultWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -249,7 +311,13 @@ void ResultWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (centred_) return;
     centred_ = true;
-    CentreOnScreen(*this);
+    PlaceWindow(*this);
+    GiveTheTablesTheirWidth();
+}
+
+void ResultWindow::hideEvent(QHideEvent* event) {
+    SaveWindowGeometry(*this);
+    QWidget::hideEvent(event);
 }
 
 void ResultWindow::closeEvent(QCloseEvent* event) {

@@ -12,7 +12,10 @@
 #include "ui/print_command.h"
 #include "ui/save_drawing_command.h"
 
+class QLabel;
 class QPlainTextEdit;
+class QSplitter;
+class QStatusBar;
 class QTableWidget;
 class QTimer;
 
@@ -32,7 +35,7 @@ class ResultWindow : public QWidget {
     void ShowResult(const ConnectionInput& input, const DesignResult& result);
 
     // Reads the report file again, replacing any edit of the report text. When the file cannot
-    // be read the text stays as it is.
+    // be read the text stays as it is and the status line says so.
     void ReloadReport();
 
     // The commands. Print and Export refuse a connection whose label asks for a redesign.
@@ -53,6 +56,9 @@ class ResultWindow : public QWidget {
     // The printer dialog Print shows; tests answer it instead.
     void SetPrinterDialog(PrinterDialog dialog) { printerDialog_ = std::move(dialog); }
 
+    // The verdict in words beside the coloured label: "Accept" or "REDESIGN".
+    const QLabel& VerdictWords() const { return *verdictWords_; }
+    QString StatusText() const;
     const VerdictLabel& Verdict() const { return *verdict_; }
     VerdictLabel& Verdict() { return *verdict_; }
     const QTableWidget& Table() const { return *table_; }
@@ -67,12 +73,15 @@ class ResultWindow : public QWidget {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     QWidget* BuildTables();
     QLayout* BuildCommands();
+    QLayout* BuildVerdictRow();
+    void GiveTheTablesTheirWidth();
     void ShowTable(const TextGrid& table);
     void ShowSummary(const TextGrid& summary);
     void SetReportText(const QString& text);
@@ -84,6 +93,9 @@ class ResultWindow : public QWidget {
     MessageSink& messages_;
     QString reportPath_;
     VerdictLabel* verdict_;
+    QLabel* verdictWords_;
+    QStatusBar* status_;
+    QSplitter* upper_;
     QTableWidget* table_;
     QTableWidget* summary_;
     DrawingView* drawing_;

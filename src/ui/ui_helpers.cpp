@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "drawing/canvas.h"
+#include "ui/window_geometry.h"
 
 namespace jw::ui {
 
@@ -43,22 +44,19 @@ void MakeDisplayGrid(QTableWidget& grid, int rows, int columns) {
 }
 
 void SetCellText(QTableWidget& grid, int row, int column, const QString& text) {
-    if (QTableWidgetItem* item = grid.item(row, column)) {
-        item->setText(text);
-        return;
+    QTableWidgetItem* item = grid.item(row, column);
+    if (!item) {
+        item = new QTableWidgetItem;
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        grid.setItem(row, column, item);
     }
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsEnabled);
-    grid.setItem(row, column, item);
+    item->setText(text);
+    // The whole text, whatever the column's width.
+    item->setToolTip(text);
 }
 
 void CentreOnScreen(QWidget& window) {
-    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
-    if (!screen) return;
-    const QRect area = screen->availableGeometry();
-    const QSize size = window.frameGeometry().size();
-    window.move(area.left() + (area.width() - size.width()) / 2,
-                area.top() + (area.height() - size.height()) / 2);
+    FitOnScreen(window);
 }
 
 }  // namespace jw::ui

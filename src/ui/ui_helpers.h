@@ -25,10 +25,11 @@ int BgrFromColour(const QColor& colour);
 
 // A grid that only shows values: no headers, no editing, no selection, no focus.
 void MakeDisplayGrid(QTableWidget& grid, int rows, int columns);
-// Writes a cell, creating its item when needed.
+// Writes a cell and its tooltip, creating its item when needed.
 void SetCellText(QTableWidget& grid, int row, int column, const QString& text);
 
-// Centres a top-level window on the screen it is on.
+// Centres a top-level window on the screen it is on, shrunk to the screen's free area when it
+// is larger.
 void CentreOnScreen(QWidget& window);
 
 }  // namespace jw::ui

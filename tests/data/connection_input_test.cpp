@@ -83,6 +83,17 @@ TEST(InputGate, CompletenessAndCleatCount) {
     }
 }
 
+TEST(InputGate, IncompleteRowsNameEveryRowTheGateRefuses) {
+    TextGrid grid = FilledGrid(ConnectionType::WSP, kWspSample);
+    EXPECT_TRUE(IncompleteRows(grid).empty());
+    grid.At(2, kValueColumn) = "9,5";
+    grid.At(7, kValueColumn) = "";
+    grid.At(9, kValueColumn) = "E70";
+    grid.At(11, kValueColumn) = "0";
+    EXPECT_EQ(IncompleteRows(grid), (std::vector<int>{2, 7, 9}));
+    EXPECT_EQ(IncompleteRows(BuildInputGrid(ConnectionType::BMEP)).size(), 6u);
+}
+
 TEST(InputGate, CleatMessageWinsAndAnglesAreLimitedByLabel) {
     TextGrid wsp = BuildInputGrid(ConnectionType::WSP);
     wsp.At(3, kValueColumn) = "3";

@@ -1,6 +1,8 @@
 // A design run through the windows: the gate keeps the input form with its exact message, a
 // finished run replaces the form with the result window, the verdict label and its flashing,
 // Print and Export refusing a connection to redesign, Back, and the report text.
+#include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QTableWidget>
@@ -13,6 +15,7 @@
 #include "ui/design_controller.h"
 #include "ui/drawing_view.h"
 #include "ui/result_window.h"
+#include "ui/ui_helpers.h"
 #include "ui/verdict_label.h"
 #include "ui_test_support.h"
 
@@ -53,6 +56,8 @@ class DesignWindowTest : public QObject {
     void BackShowsThePreviewAndAllowsAnotherRun();
     void ClosingTheResultShowsTheForm();
     void KeyReleaseRestoresTheReportText();
+    void CtrlCCopiesCellsAsTabSeparatedLines();
+    void EscGoesBack();
 
   private:
     ResultWindow& Run();
@@ -89,14 +94,26 @@ void DesignWindowTest::GateKeepsTheInputForm_data() {
     QTest::addColumn<bool>("emptyCell");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("title");
-    QTest::newRow("empty grid") << "" << true << "Input data not complete! Re-Input Data."
-                                << "Error";
-    QTest::newRow("one empty cell") << "2" << true << "Input data not complete! Re-Input Data."
-                                    << "Error";
+    QTest::addColumn<QList<int>>("markedRows");
+    // The desktop lists the rows at fault below the classic first line and tints them.
+    QString everyRow = "Input data not complete! Re-Input Data.";
+    const QStringList labels = {
+        "Design Shear Force",         "Cleat Thickness",         "Number of Cleat",
+        "Number of Bolt Row",         "Number of Bolt Column",   "Clr Dis. from Column (a)",
+        "Clr Dis. from Cut Edge (b)", "c-to-c Dis. of Bolt (c)", "Fillet Weld Grade E60 or E70",
+        "Fillet Weld Size",           "Number of Weld Side"};
+    for (int i = 0; i < labels.size(); ++i)
+        everyRow += QString("\nRow %1: %2 is empty").arg(i + 1).arg(labels[i]);
+    QTest::newRow("empty grid") << "" << true << everyRow << "Error"
+                                << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+    QTest::newRow("one empty cell")
+        << "2" << true
+        << "Input data not complete! Re-Input Data.\nRow 8: c-to-c Dis. of Bolt (c) is empty"
+        << "Error" << QList<int>{8};
     QTest::newRow("three plates") << "3" << false << "Number of Cleat Exceed 2 !"
-                                  << "Cleat Error";
+                                  << "Cleat Error" << QList<int>{};
     QTest::newRow("three plates and an empty cell") << "3" << true << "Number of Cleat Exceed 2 !"
-                                                    << "Cleat Error";
+                                                    << "Cleat Error" << QList<int>{};
 }
 
 void DesignWindowTest::GateKeepsTheInputForm() {
@@ -104,6 +121,7 @@ void DesignWindowTest::GateKeepsTheInputForm() {
     QFETCH(bool, emptyCell);
     QFETCH(QString, text);
     QFETCH(QString, title);
+    QFETCH(QList<int>, markedRows);
     if (!plates.isEmpty()) FillWsp(controller_->Form(), plates);
     if (emptyCell) controller_->Form().Grid().SetValue(8, "");
     controller_->Calculate();
@@ -113,6 +131,15 @@ void DesignWindowTest::GateKeepsTheInputForm() {
     QVERIFY(controller_->Form().isVisible());
     QVERIFY(!controller_->Result());
     QVERIFY2(!QFile::exists(reportPath_), "no report is written");
+
+    jw::ui::InputGrid& grid = controller_->Form().Grid();
+    for (int row = 1; row <= grid.InputRowCount(); ++row)
+        QCOMPARE(grid.IsMarked(row), markedRows.contains(row));
+    if (markedRows.isEmpty()) return;
+    // A tinted cell stays tinted until it is edited.
+    grid.SetValue(markedRows.first(), "75");
+    QVERIFY(!grid.IsMarked(markedRows.first()));
+    if (markedRows.size() > 1) QVERIFY(grid.IsMarked(markedRows.last()));
 }
 
 void DesignWindowTest::AcceptedRunShowsTheResult() {
@@ -142,8 +169,10 @@ void DesignWindowTest::AcceptedRunShowsTheResult() {
     QCOMPARE(Cell(table, 10, 1), QString("AISC-ASD89 J3.9"));
     QVERIFY(Cell(table, 20, 0).startsWith("Warning: Fillet weld 6 mm"));
     QCOMPARE(table.columnSpan(20, 0), 4);
-    QCOMPARE(table.columnWidth(0), table.columnWidth(1));
-    QVERIFY(table.columnWidth(2) < table.columnWidth(0));
+    // Columns are never narrower than their classic widths (2250, 2250, 750, 1000 twips).
+    QVERIFY(table.columnWidth(0) >= jw::ui::TwipsToPixels(2250, &table));
+    QVERIFY(table.columnWidth(2) >= jw::ui::TwipsToPixels(750, &table));
+    QCOMPARE(window.VerdictWords().text(), QString("Accept"));
 
     const QTableWidget& summary = window.Summary();
     QCOMPARE(Cell(summary, 0, 1), QString("H-300X150X36.7(kg/m)"));
@@ -177,6 +206,7 @@ void DesignWindowTest::RejectedRunFlashesAndRefusesPrintAndExport() {
     ResultWindow& window = Run();
     QCOMPARE(window.Verdict().Background(), jw::kColourRed);
     QCOMPARE(Cell(window.Summary(), 4, 0), QString("Mode of Failure"));
+    QCOMPARE(window.VerdictWords().text(), QString("REDESIGN"));
     QTRY_COMPARE_WITH_TIMEOUT(window.Verdict().Background(), jw::kColourYellow, 1500);
     QCOMPARE(window.Verdict().Foreground(), jw::kColourRed);
     QTRY_COMPARE_WITH_TIMEOUT(window.Verdict().Background(), jw::kColourRed, 1500);
@@ -291,11 +321,42 @@ void DesignWindowTest::KeyReleaseRestoresTheReportText() {
     QTest::keyClicks(&window.Report(), "xyz");
     QCOMPARE(window.Report().toPlainText(), designed);
 
-    // A report file that has gone leaves the text as it was.
+    // A report file that has gone leaves the text as it was, and the status line says why.
+    QVERIFY(window.StatusText().isEmpty());
     QVERIFY(QFile::remove(reportPath_));
     window.Report().setPlainText("kept");
     QTest::keyClick(&window.Report(), Qt::Key_Down);
     QCOMPARE(window.Report().toPlainText(), QString("kept"));
+    QVERIFY2(window.StatusText().contains("cannot be read"), qPrintable(window.StatusText()));
+}
+
+void DesignWindowTest::CtrlCCopiesCellsAsTabSeparatedLines() {
+    FillWsp(controller_->Form(), "2");
+    ResultWindow& window = Run();
+    auto& table = const_cast<QTableWidget&>(window.Table());
+    table.setRangeSelected(QTableWidgetSelectionRange(2, 0, 3, 3), true);
+    table.setFocus();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QApplication::clipboard()->clear();
+    QTest::keyClick(&table, Qt::Key_C, Qt::ControlModifier);
+    const QStringList lines = QApplication::clipboard()->text().split('\n');
+    QCOMPARE(lines.size(), 3);  // two rows and the last line end
+    QCOMPARE(lines[0],
+             "S.R. Bolt shear\t" + Cell(table, 2, 1) + "\t" + Cell(table, 2, 2) + "\tPASSED");
+    QCOMPARE(lines[1].count('\t'), 3);
+    // Every cell tells its whole text in its tooltip.
+    QCOMPARE(table.item(2, 1)->toolTip(), Cell(table, 2, 1));
+}
+
+void DesignWindowTest::EscGoesBack() {
+    FillWsp(controller_->Form(), "2");
+    ResultWindow& window = Run();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_Escape);
+    QVERIFY(!window.isVisible());
+    QVERIFY(controller_->Form().isVisible());
 }
 
 QTEST_MAIN(DesignWindowTest)

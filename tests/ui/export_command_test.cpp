@@ -72,8 +72,11 @@ void ExportCommandTest::AcceptedConnectionAppendsOneLine() {
     ResultWindow& window = Run(QStringLiteral("2"));
     const QString range = window.Summary().item(3, 1)->text();
     QVERIFY(!range.isEmpty());
+    QVERIFY(window.StatusText().isEmpty());
     window.Export();
     QVERIFY(messages_->shown.empty());
+    QCOMPARE(window.StatusText(), QStringLiteral("Exported: one line appended to %1")
+                                      .arg(QDir::toNativeSeparators(exportPath_)));
     const QByteArray line =
         "Type WSP ,H-300X150X36.7(kg/m)(21) ,A325-N(2) ,20 mm.(3) ,"
         "SS400 / SM400(1) ,10000 ,9 ,2 ,3 ,1 ,10 ,40 ,75 ,70 ,6 ,2 ,"
@@ -100,6 +103,7 @@ void ExportCommandTest::UnwritableFileIsReported() {
     const QString missing = folder_.filePath(QStringLiteral("no folder/BoltData.txt"));
     window.SetExportPath(missing);
     window.Export();
+    QVERIFY2(window.StatusText().isEmpty(), "a failed export is not told as done");
     QCOMPARE(messages_->shown.size(), std::size_t{1});
     QCOMPARE(messages_->shown[0].title, QStringLiteral("Export"));
     QVERIFY2(messages_->shown[0].text.startsWith(

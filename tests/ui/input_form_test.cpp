@@ -180,7 +180,7 @@ void InputFormTest::PreviewGateShowsItsMessage_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("title");
     QTest::newRow("empty cell") << ""
-                                << "Input data not complete!"
+                                << "Input data not complete!\nRow 3: Number of Cleat is empty"
                                 << "Error";
     QTest::newRow("three plates") << "3"
                                   << "Number of Cleat Exceed 2 !"

@@ -35,6 +35,8 @@ class InputGridTest : public QObject {
     void KeysMoveTheCurrentRow();
     void F2TogglesTheEditFlag();
     void ScrollingHidesTheEditorAndAClickBringsItBack();
+    void KeysTypedInAScrolledGridReachTheCell_data();
+    void KeysTypedInAScrolledGridReachTheCell();
     void ClearedCellIsNotRefilledFromTheEditor();
     void ClickOnALabelChoosesThatRowsValue();
     void NewLayoutEmptiesEveryValue();
@@ -134,6 +136,41 @@ void InputGridTest::ScrollingHidesTheEditorAndAClickBringsItBack() {
     QVERIFY(grid_->Editor()->isVisible());
     QCOMPARE(grid_->CurrentInputRow(), row);
     QCOMPARE(grid_->Editor()->geometry(), grid_->visualRect(grid_->currentIndex()));
+}
+
+void InputGridTest::KeysTypedInAScrolledGridReachTheCell_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<int>("row");
+    // Row 2 holds "40" and is current when the grid is scrolled to its end.
+    QTest::newRow("digits replace the value") << "25" << 0 << "25" << 2;
+    QTest::newRow("Backspace empties the value") << "" << int(Qt::Key_Backspace) << "" << 2;
+    QTest::newRow("Down moves on") << "" << int(Qt::Key_Down) << "40" << 3;
+}
+
+void InputGridTest::KeysTypedInAScrolledGridReachTheCell() {
+    QFETCH(QString, typed);
+    QFETCH(int, key);
+    QFETCH(QString, value);
+    QFETCH(int, row);
+    grid_->SetLayout(ConnectionType::BSPL);
+    grid_->resize(420, 160);
+    QApplication::processEvents();
+    grid_->SetValue(2, "40");
+    ClickCell(*grid_, 2);
+    grid_->verticalScrollBar()->setValue(grid_->verticalScrollBar()->maximum());
+    QVERIFY(!grid_->Editor()->isVisible());
+    QVERIFY2(grid_->hasFocus(), "the grid keeps the focus the hidden editor had");
+
+    if (key != 0) QTest::keyClick(grid_, static_cast<Qt::Key>(key));
+    QTest::keyClicks(grid_->focusWidget(), typed);
+    QCOMPARE(grid_->Value(2), value);
+    QCOMPARE(grid_->CurrentInputRow(), row);
+    QVERIFY(grid_->Editor()->isVisible());
+    QVERIFY(grid_->Editor()->hasFocus());
+    QVERIFY2(grid_->viewport()->rect().contains(grid_->visualRect(grid_->currentIndex())),
+             "the cell came back into view");
 }
 
 void InputGridTest::ClearedCellIsNotRefilledFromTheEditor() {

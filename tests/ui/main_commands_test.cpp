@@ -30,6 +30,8 @@ class MainCommandsTest : public QObject {
     void init();
     void cleanup();
     void ProjectFormTakesTheFormsPlace();
+    void ProjectFormKeys_data();
+    void ProjectFormKeys();
     void AboutTakesTheFormsPlace();
     void HelpOpensTheManualOrSaysItCannot_data();
     void HelpOpensTheManualOrSaysItCannot();
@@ -83,6 +85,28 @@ void MainCommandsTest::ProjectFormTakesTheFormsPlace() {
     project.close();
     QVERIFY(Form().isVisible());
     QCOMPARE(project.Info().project, std::string("Depot"));
+}
+
+void MainCommandsTest::ProjectFormKeys_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("Enter is OK") << int(Qt::Key_Return) << "Depot";
+    QTest::newRow("Esc cancels") << int(Qt::Key_Escape) << "TAV";
+}
+
+void MainCommandsTest::ProjectFormKeys() {
+    QFETCH(int, key);
+    QFETCH(QString, kept);
+    jw::ui::ProjectForm& project = Form().ProjectWindow();
+    Form().ShowProjectForm();
+    project.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&project));
+    project.Field(0).setFocus();
+    project.Field(0).setText(QStringLiteral("Depot"));
+    QTest::keyClick(&project.Field(0), static_cast<Qt::Key>(key));
+    QVERIFY(!project.isVisible());
+    QVERIFY(Form().isVisible());
+    QCOMPARE(project.Field(0).text(), kept);
 }
 
 void MainCommandsTest::AboutTakesTheFormsPlace() {

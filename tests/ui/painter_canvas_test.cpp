@@ -5,8 +5,8 @@
 #include <QTest>
 
 #include "drawing/connection_drawings.h"
-#include "ui/drawing_view.h"
 #include "print/painter_canvas.h"
+#include "ui/drawing_view.h"
 #include "ui/sample_input.h"
 
 using jw::print::PainterCanvas;

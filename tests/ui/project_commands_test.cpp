@@ -21,26 +21,11 @@ using jw::ConnectionInput;
 using jw::ConnectionType;
 using jw::ui::InputForm;
 using jw::ui::testing::RecordingSink;
+using jw::ui::testing::ScriptedDialogs;
 
 Q_DECLARE_METATYPE(jw::ConnectionType)
 
 namespace {
-
-// Answers each dialog with the name it was given; the empty name is a cancel.
-class ScriptedDialogs : public jw::ui::FileDialogs {
-  public:
-    QString SaveFileName(QWidget*) override {
-        ++asked;
-        return saveName;
-    }
-    QString OpenFileName(QWidget*) override {
-        ++asked;
-        return openName;
-    }
-    QString saveName;
-    QString openName;
-    int asked = 0;
-};
 
 QByteArray FileBytes(const QString& path) {
     QFile file(path);
@@ -120,6 +105,9 @@ void ProjectCommandsTest::init() {
     dialogs_ = new ScriptedDialogs;
     form_ = new InputForm(*messages_);
     form_->SetFileDialogs(*dialogs_);
+    // These tests change the input and open another file on purpose.
+    form_->SetUnsavedPrompt(
+        [](QWidget*, const QString&) { return jw::ui::UnsavedChoice::Discard; });
     form_->show();
 }
 

@@ -4,10 +4,12 @@
 
 #include <QString>
 #include <QStringList>
+#include <QTableWidget>
 #include <vector>
 
 #include "data/sections.h"
 #include "ui/choice_panel.h"
+#include "ui/file_dialogs.h"
 #include "ui/input_form.h"
 #include "ui/input_grid.h"
 #include "ui/message_sink.h"
@@ -26,6 +28,28 @@ class RecordingSink : public MessageSink {
     }
     std::vector<ShownMessage> shown;
 };
+
+// Answers each file dialog with the name it was given; the empty name is a cancel.
+class ScriptedDialogs : public FileDialogs {
+  public:
+    QString SaveFileName(QWidget*) override {
+        ++asked;
+        return saveName;
+    }
+    QString OpenFileName(QWidget*) override {
+        ++asked;
+        return openName;
+    }
+    QString saveName;
+    QString openName;
+    int asked = 0;
+};
+
+// A cell's text; empty where the cell has no item.
+inline QString CellText(const QTableWidget& grid, int row, int column) {
+    const QTableWidgetItem* item = grid.item(row, column);
+    return item ? item->text() : QString();
+}
 
 inline void FillValues(InputForm& form, const QStringList& values) {
     for (int i = 0; i < values.size(); ++i) form.Grid().SetValue(i + 1, values[i]);

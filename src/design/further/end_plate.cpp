@@ -4,6 +4,7 @@
 
 #include "data/bolt_clearances.h"
 #include "data/bolt_distances.h"
+#include "data/part_geometry.h"
 #include "data/grades.h"
 #include "design/further/bolts.h"
 #include "design/further/check_builder.h"
@@ -199,7 +200,8 @@ EndPlateWelds SizeEndPlateWelds(const DesignState& s, double flangeForceKg) {
     // The outer face of a flange takes a weld across its width, the inner face between the
     // toes of the root fillets; the web both sides between the fillets.
     const double flangeRunCm = 2 * s.flangeWidthCm - s.webCm - 2 * s.rootRadiusCm;
-    const double webRunCm = 2 * (s.depthCm - 2 * s.flangeCm - 2 * s.rootRadiusCm);
+    const double webRunCm =
+        2 * ClearWebDepthMm(s.depthCm * 10, s.flangeCm * 10, s.rootRadiusCm * 10) / 10;
     w.flangeRequiredCm = flangeRunCm > 0 ? flangeForceKg / (perLegCm * flangeRunCm) : 0;
     w.webRequiredCm = webRunCm > 0 ? s.shearKg / (perLegCm * webRunCm) : 0;
     const double plateMm = s.cleatThicknessCm * 10;

@@ -10,7 +10,10 @@
 namespace jw {
 namespace {
 
-void ShearPlateChecks(const further::ShearContext& c, FurtherChecks& out) {
+// The checks of a shear plate or angle cleats, in the order they are shown: the bolts and the
+// plies they bear on, the web and the plates or angles in shear, what only one of the two types
+// has (the plate's bending and welds, the angles' support bolts), then where the parts sit.
+void ShearConnectionChecks(const further::ShearContext& c, FurtherChecks& out) {
     using namespace further;
     const std::vector<Ply> plies = ShearPlies(c);
     AddSlipCriticalBearing(c, out);
@@ -20,23 +23,12 @@ void ShearPlateChecks(const further::ShearContext& c, FurtherChecks& out) {
     AddEdgeDistance(c, out);
     AddBeamWebShear(c.s, out);
     AddGrossShear(c, out);
-    AddPlateFlexure(c, out);
-    AddWeldChecks(c, out);
-    AddWithinClearWeb(c, out);
-    AddBuildableGeometry(c, out);
-}
-
-void AngleCleatChecks(const further::ShearContext& c, FurtherChecks& out) {
-    using namespace further;
-    const std::vector<Ply> plies = ShearPlies(c);
-    AddSlipCriticalBearing(c, out);
-    AddSlipResistance(c, out);
-    AddEndDistance(plies, c.s.BoltDia, out);
-    AddBoltSpacing(plies, c.s.BoltDia, out);
-    AddEdgeDistance(c, out);
-    AddBeamWebShear(c.s, out);
-    AddGrossShear(c, out);
-    AddSupportBolts(c, out);
+    if (c.type == ConnectionType::WSP) {
+        AddPlateFlexure(c, out);
+        AddWeldChecks(c, out);
+    } else {
+        AddSupportBolts(c, out);
+    }
     AddWithinClearWeb(c, out);
     AddBuildableGeometry(c, out);
 }
@@ -61,10 +53,10 @@ FurtherChecks RunFurtherChecks(ConnectionType type, const DesignState& s, const 
     FurtherChecks out;
     switch (type) {
         case ConnectionType::WSP:
-            ShearPlateChecks(further::MakeShearContext(type, s, rv), out);
+            ShearConnectionChecks(further::MakeShearContext(type, s, rv), out);
             break;
         case ConnectionType::ACLT:
-            AngleCleatChecks(further::MakeShearContext(type, s, rv), out);
+            ShearConnectionChecks(further::MakeShearContext(type, s, rv), out);
             break;
         case ConnectionType::BMEP:
             further::AddEndPlateChecks(s, rv, out);

@@ -1,5 +1,6 @@
 #include "design/further/plates.h"
 
+#include "data/part_geometry.h"
 #include "design/further/check_builder.h"
 
 namespace jw::further {
@@ -54,7 +55,7 @@ void AddWithinClearWeb(const ShearContext& c, FurtherChecks& out) {
     const DesignState& s = c.s;
     // Between the root fillets the web is flat: a plate or angle reaching into a fillet cannot
     // lie against the web, and one past the flanges cannot be fitted at all.
-    const double clear = s.depthCm - 2 * s.flangeCm - 2 * s.rootRadiusCm;
+    const double clear = ClearWebDepthMm(s.depthCm * 10, s.flangeCm * 10, s.rootRadiusCm * 10) / 10;
     out.derived.push_back(
         {"dc", clear, "cm", "clear web depth between the root fillets, d - 2 tf - 2 r1"});
     const bool angles = c.type == ConnectionType::ACLT;
