@@ -208,6 +208,31 @@ class ShearWebModel : public PartModel {
         }
     }
 
+    // The web bolt group's classic rows read the group, not the plate or angle (bolt shear,
+    // row 2; bearing on the web, row 3; tearing of the web, row 5) or only get worse with a
+    // thinner one (bearing on the cleat, row 4; its tearing, row 6); every one only gets worse
+    // with a shorter pitch. The angles' support bolts read their count (row 9), and a single
+    // angle's also its leg, whose lever arm only grows with it, and the pitch.
+    std::vector<std::string_view> ScopedChecks() const override {
+        return {"Beam web shear", "row 2", "row 3", "row 4",
+                "row 5",          "row 6", "row 9", "Support bolts, single angle"};
+    }
+    std::optional<Scope> ScopeOf(std::string_view check, const Candidate& c) const override {
+        const int rows = c.row[rows_.rows], columns = c.row[rows_.columns];
+        const int edge = c.row[rows_.edge], pitch = c.row[rows_.pitch];
+        const int cleats = c.row[rows_.cleats];
+        if (check == "row 2" || check == "row 3")
+            return Scope{{rows, columns, edge, check == "row 2" ? cleats : 0}, {pitch}};
+        if (check == "row 5") return Scope{{rows, edge}, {pitch}};
+        if (check == "row 4" || check == "row 6")
+            return Scope{{rows, columns, edge, cleats}, {pitch, ThicknessMm(c)}};
+        if (s_.request.type != ConnectionType::ACLT) return PartModel::ScopeOf(check, c);
+        if (check == "row 9") return Scope{{cleats, c.row[rows_.supportBolts]}, {}};
+        if (check == "Support bolts, single angle")
+            return Scope{{cleats, c.row[rows_.supportBolts]}, {-LegMm(c), pitch}};
+        return PartModel::ScopeOf(check, c);
+    }
+
     Owner Part() const override {
         return s_.request.type == ConnectionType::BSPL ? Owner::Web : Owner::Both;
     }
@@ -232,10 +257,23 @@ class ShearWebModel : public PartModel {
         pitches.erase(std::find_if_not(pitches.begin(), pitches.end(), fits), pitches.end());
         return pitches;
     }
-    double MassOf(const Column& c) const {
+    const AngleOption* AngleOf(int position) const {
         for (const AngleOption& a : angles_)
-            if (a.position == c.plate) return a.kgPerM;
-        return 0;
+            if (a.position == position) return &a;
+        return nullptr;
+    }
+    double MassOf(const Column& c) const {
+        const AngleOption* angle = AngleOf(c.plate);
+        return angle ? angle->kgPerM : 0;
+    }
+    int ThicknessMm(const Candidate& c) const {
+        if (rows_.thickness) return c.row[rows_.thickness];
+        const AngleOption* angle = AngleOf(c.angleSection);
+        return angle ? angle->mm : 0;
+    }
+    int LegMm(const Candidate& c) const {
+        const AngleOption* angle = AngleOf(c.angleSection);
+        return angle ? static_cast<int>(std::lround(angle->legMm)) : 0;
     }
 
     Setting s_;

@@ -413,5 +413,20 @@ TEST(FurtherShearChecks, WarningsSayWhatTheDrawingMustCallFor) {
     EXPECT_TRUE(RunDesign(shortEnds, NoReportFile()).further.HasDetailingWarning());
 }
 
+// The ends of an angle's support leg work out from whole millimetres in centimetres: 5 rows at
+// 150 mm with 64 mm ends give 63.99999... mm, which is the 64 mm a sheared edge of M36 needs.
+TEST(FurtherShearChecks, AnEdgeDistanceOnTheTableValueNeedsNoGasCutEdge) {
+    ConnectionInput input =
+        testing::MakeInput(ConnectionType::ACLT, {"60000", "1", "5", "1", "5", "10", "64", "150"},
+                           "H-900X300X286(kg/m)V");
+    input.choices.boltGrade = 4;     // A490-X
+    input.choices.boltDiameter = 8;  // 36 mm.
+    input.choices.angleSection = 22;
+    const DesignResult r = RunDesign(input, NoReportFile());
+    ASSERT_NE(r.status, RunStatus::Stopped) << r.message;
+    for (const FurtherWarning& w : r.further.warnings)
+        EXPECT_EQ(w.text.find("Edge distance"), std::string::npos) << w.text;
+}
+
 }  // namespace
 }  // namespace jw

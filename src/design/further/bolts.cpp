@@ -10,6 +10,8 @@ namespace jw::further {
 namespace {
 
 constexpr std::string_view kBearingClause = "AISC-ASD89 J3.7";
+// Two distances closer than this (cm) are the same distance.
+constexpr double kSameDistanceCm = 1e-4;
 constexpr std::string_view kSlipClause = "AISC-ASD89 Table J3.2";
 // Bearing at 1.2 Fu holds where the hole cannot elongate beyond what serviceability allows.
 constexpr double kBearingFactor = 1.2;
@@ -216,7 +218,10 @@ void AddEdgeDistance(const ShearContext& c, FurtherChecks& out) {
         rows.push_back(MakeCheck({"Edge distance", "AISC-ASD89 Table J3.5", gasCutCm, e.distanceCm,
                                   "cm", "Le,min <= e", Num(gasCutCm) + " <= " + Num(e.distanceCm)},
                                  e.where));
-        if (e.rolled || e.distanceCm < gasCutCm || e.distanceCm >= shearedCm) continue;
+        // Distances worked out from whole millimetres land on the table's values only up to
+        // the rounding of binary fractions: a micrometre decides nothing.
+        if (e.rolled || e.distanceCm < gasCutCm || e.distanceCm >= shearedCm - kSameDistanceCm)
+            continue;
         inputNeedsGasCut |= !e.byRule;
         if (!needsGasCut || e.distanceCm < needsGasCut->distanceCm) needsGasCut = &e;
     }
