@@ -1,9 +1,12 @@
-// How fast the automatic design finds the lightest connection, and how fast every standard
-// proposal is designed (what `jointwright-cli standard` does).
+// How fast the automatic design finds the cheapest connections (the best, and the five cheapest
+// distinct layouts), how fast every standard proposal is designed (what `jointwright-cli
+// standard` does), and how fast a capacity table of a type is found.
 #include <benchmark/benchmark.h>
 
 #include "data/sections.h"
+#include "data/standard_connections.h"
 #include "design/auto_design.h"
+#include "design/capacity.h"
 #include "design/standard_proposals.h"
 
 namespace jw {
@@ -39,6 +42,7 @@ constexpr OptimiseCase kCases[] = {
 void Optimise(benchmark::State& state) {
     const OptimiseCase& c = kCases[state.range(0)];
     AutoDesignRequest request;
+    request.alternatives = static_cast<int>(state.range(1));
     request.type = c.type;
     request.beamSection = FindBeamPosition(c.beam).value_or(-1);
     request.shearKg = c.shearKg;
@@ -49,10 +53,24 @@ void Optimise(benchmark::State& state) {
         runs = result.designsRun;
         benchmark::DoNotOptimize(result);
     }
-    state.SetLabel(std::string(TypeName(c.type)) + " " + c.beam + ", " + std::to_string(runs) +
-                   " designs");
+    state.SetLabel(std::string(TypeName(c.type)) + " " + c.beam + ", " +
+                   std::to_string(request.alternatives) + " alternative(s), " +
+                   std::to_string(runs) + " designs");
 }
-BENCHMARK(Optimise)->DenseRange(0, 7)->Unit(benchmark::kMillisecond);
+BENCHMARK(Optimise)->ArgsProduct({{0, 1, 2, 3, 4, 5, 6, 7}, {1, 5}})->Unit(benchmark::kMillisecond);
+
+// The capacity of every beam's standard splice (the heaviest of the four tables to bisect).
+void CapacityTable(benchmark::State& state) {
+    for (auto _ : state) {
+        for (int beam = 0; beam < kSectionCount; ++beam) {
+            const auto proposal = AdvisorLookup(ConnectionType::BSPL, SectionName(BeamRowAt(beam)));
+            if (!proposal) continue;
+            const auto input = ProposalInput(ConnectionType::BSPL, proposal->row, beam);
+            if (input) benchmark::DoNotOptimize(CapacityOf(*input));
+        }
+    }
+}
+BENCHMARK(CapacityTable)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace jw

@@ -1,6 +1,7 @@
 // Builds the standard connection tables that src/data/standard_connection_rows.cpp holds: the
-// established rows at their places, and for every other beam section the automatic design's
-// lightest connection for the load rule below.
+// established rows at their places (each replaced, where it fails a check of its own design, by
+// the cheapest sound connection for its own loads), and for every other beam section the
+// automatic design's cheapest sound connection for the load rule below.
 //
 // The load rule, from the beam's own allowable shear Va = 0.4 x 2400 x d x tw (kg) and
 // allowable moment Ma = 0.6 x 2400 x Sx (kg-cm), d and tw in cm, Sx in cm^3, the nominal yield
@@ -11,9 +12,11 @@
 // V is rounded down to 50 kg and M to 1000 kg-cm. The shares are those the established rows
 // carry. Each row is designed for SS400 members with A325-X bolts of the beam's usual size
 // (M16 below 200 mm depth, M20 below 400 mm, M24 from 400 mm), then larger bolts, then smaller
-// ones, then the same with A490-X bolts; when none of these carries the load, the load is lowered
-// in steps of 5 % (to half at most) and the row notes the share it carries. A beam that no
-// practical connection of the type fits gets a row with its name only, which empties the grid.
+// ones, then the same with A490-X bolts; the first bolts that carry the loads give the row the
+// cheapest connection they make. When none carries them, the loads are lowered in steps of 5 %
+// (to half at most) and the row notes the share it carries. A beam that no practical connection
+// of the type fits gets a row with its name only, which empties the grid. A name two beams share
+// gets a connection that passes on both.
 #pragma once
 
 #include <string>

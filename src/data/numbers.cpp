@@ -1,5 +1,6 @@
 #include "data/numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -92,16 +93,63 @@ struct DecimalText {
     std::string fraction;  // exactly `decimals` digits
 };
 
+// A value rounded to whole units of its last decimal place: the whole part and the decimals.
+struct Units {
+    std::int64_t whole = 0;
+    std::int64_t fraction = 0;  // in units of the last decimal place
+    bool negative = false;
+};
+
+constexpr std::int64_t kPowersOfTen[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+
+// Most values lie well clear of a half at the last decimal: there the 15-significant-digit step
+// cannot change which way they round (it moves a value by less than 6e-15 of itself), so the
+// scaled value rounds directly. Whole numbers need no rounding at all. Nothing when the value
+// is too close to a half to be sure, or too large for whole units.
+std::optional<Units> QuickUnits(double value, int decimals) {
+    if (decimals < 0 || decimals > 6) return std::nullopt;
+    const double magnitude = std::fabs(value);
+    if (magnitude < 1e15 && value == std::trunc(value))
+        return Units{static_cast<std::int64_t>(magnitude), 0, value < 0};
+    const std::int64_t scale = kPowersOfTen[decimals];
+    const double scaled = magnitude * static_cast<double>(scale);
+    if (!(scaled < 1e15)) return std::nullopt;
+    const double floor = std::floor(scaled);
+    const double fraction = scaled - floor;
+    if (std::fabs(fraction - 0.5) <= 1e-13 * std::max(scaled, 1.0)) return std::nullopt;
+    const auto units = static_cast<std::int64_t>(floor) + (fraction > 0.5 ? 1 : 0);
+    return Units{units / scale, units % scale, value < 0 && units != 0};
+}
+
+// "-12.05": the digits of rounded units, `decimals` of them after the point.
+std::string UnitsText(const Units& u, int decimals) {
+    char buffer[48];
+    char* const end = buffer + sizeof buffer;
+    char* p = end;
+    std::int64_t fraction = u.fraction;
+    for (int k = 0; k < decimals; ++k, fraction /= 10)
+        *--p = static_cast<char>('0' + fraction % 10);
+    if (decimals > 0) *--p = '.';
+    std::int64_t whole = u.whole;
+    do {
+        *--p = static_cast<char>('0' + whole % 10);
+        whole /= 10;
+    } while (whole > 0);
+    if (u.negative) *--p = '-';
+    return std::string(p, end);
+}
+
+DecimalText FromUnits(const Units& u, int decimals) {
+    DecimalText out;
+    if (u.whole != 0) out.whole = std::to_string(u.whole);
+    const std::string text = UnitsText({0, u.fraction, false}, decimals);
+    out.fraction = decimals > 0 ? text.substr(2) : "";
+    out.negative = u.negative;
+    return out;
+}
+
 DecimalText RoundDecimal(double value, int decimals) {
-    // Whole numbers (forces, strengths, counts) need no digit conversion at all.
-    if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
-        DecimalText out;
-        const auto whole = static_cast<std::int64_t>(std::fabs(value));
-        if (whole != 0) out.whole = std::to_string(whole);
-        out.fraction.assign(decimals, '0');
-        out.negative = value < 0 && whole != 0;
-        return out;
-    }
+    if (const auto quick = QuickUnits(value, decimals)) return FromUnits(*quick, decimals);
     // The shortest decimal that reads back as the value, taken to at most 15 significant
     // digits; then up to 308 places before the point and the decimals asked.
     char scientific[40];
@@ -215,6 +263,7 @@ std::optional<std::int16_t> RoundCount(double value) {
 
 std::string FormatFixed(double value, int decimals) {
     if (!std::isfinite(value)) return NonFiniteText(value);
+    if (const auto quick = QuickUnits(value, decimals)) return UnitsText(*quick, decimals);
     const DecimalText d = RoundDecimal(value, decimals);
     std::string text = d.negative ? "-" : "";
     text += d.whole.empty() ? "0" : d.whole;

@@ -37,6 +37,7 @@ enum SectionFieldIndex {
 };
 inline constexpr int kAngleLegField = 3;  // A
 inline constexpr int kAngleThicknessField = 5;
+inline constexpr int kAngleMassField = 9;  // kg/m
 
 // The row at a 0-based list position; the empty text when there is none (no choice made).
 std::string_view BeamRowAt(int position);

@@ -20,7 +20,9 @@ std::optional<int> WithinList(std::optional<int> position, int count) {
     return std::nullopt;
 }
 
-AdvisorProposal ProposalOfRow(ConnectionType type, std::string_view row, int j) {
+}  // namespace
+
+AdvisorProposal ProposalOfText(ConnectionType type, std::string_view row, int j) {
     AdvisorProposal proposal;
     proposal.row = j;
     const int n = WordCount(row);
@@ -38,8 +40,6 @@ AdvisorProposal ProposalOfRow(ConnectionType type, std::string_view row, int j) 
     proposal.boltDiameter = PositionField(row, n);
     return proposal;
 }
-
-}  // namespace
 
 std::span<const std::string_view> StandardRows(ConnectionType type) {
     switch (type) {
@@ -66,7 +66,7 @@ std::string_view StandardRowAt(ConnectionType type, int j) {
 std::optional<AdvisorProposal> StandardProposalAt(ConnectionType type, int j) {
     const auto rows = StandardRows(type);
     if (j < 1 || j > static_cast<int>(rows.size())) return std::nullopt;
-    return ProposalOfRow(type, rows[j - 1], j);
+    return ProposalOfText(type, rows[j - 1], j);
 }
 
 std::optional<AdvisorProposal> AdvisorLookup(ConnectionType type,
@@ -76,7 +76,7 @@ std::optional<AdvisorProposal> AdvisorLookup(ConnectionType type,
     // The scan runs to the end: when two rows carry the same name the later one wins.
     for (std::size_t i = 0; i < rows.size(); ++i)
         if (WordAt(rows[i], 1) == beamSectionName)
-            match = ProposalOfRow(type, rows[i], static_cast<int>(i) + 1);
+            match = ProposalOfText(type, rows[i], static_cast<int>(i) + 1);
     return match;
 }
 

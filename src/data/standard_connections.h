@@ -46,6 +46,9 @@ struct AdvisorProposal {
     std::optional<int> boltDiameter;
 };
 
+// What a row's text proposes, read as row j of a type's table.
+AdvisorProposal ProposalOfText(ConnectionType type, std::string_view row, int j);
+
 // What row j (from 1) of a type's table proposes, or nothing when there is no such row.
 std::optional<AdvisorProposal> StandardProposalAt(ConnectionType type, int j);
 

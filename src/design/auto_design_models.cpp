@@ -1,21 +1,23 @@
-// The parts the automatic design searches: their layouts, pitches, thicknesses and weights.
+// The parts the automatic design searches: their layouts, columns and chains, and how a
+// candidate's part lands in the design state its cost is measured on.
 #include <algorithm>
 #include <cmath>
 
 #include "data/sections.h"
 #include "data/text_helpers.h"
+#include "data/units.h"
 #include "design/auto_design_model.h"
+#include "design/auto_design_parts.h"
+#include "design/further/geometry.h"
 
 namespace jw::autodesign {
 namespace {
 
 using namespace detailing;
 
-// The electrode strengths of the weld grade row: E60 and E70.
-constexpr int kE60 = 60;
+// The electrode of the searched welds: E70, as strong as E60 at the same cost (a candidate
+// that also passes with E60 is given E60 at the end, as fabricators have long laid it).
 constexpr int kE70 = 70;
-constexpr int kAngleAreaField = 8;  // cm^2
-constexpr int kAngleLegField = 3;   // mm
 
 // Grid rows of the web bolt group and its cleats; 0 where a type has no such row.
 struct WebRows {
@@ -31,85 +33,29 @@ WebRows WebRowsOf(ConnectionType type) {
     return kBsplWebRows;
 }
 
-// Grid rows of the shear plate's weld and of the splice's flange cleats.
+// Grid rows of the shear plate's weld.
 enum WspWeldRow { kElectrodeRow = 9, kWeldSizeRow = 10, kWeldSidesRow = 11 };
-enum BsplFlangeRow {
-    kFlangeThicknessRow = 10,
-    kFlangeCleatsRow = 11,
-    kFlangeRowsRow = 12,
-    kFlangeEdgeRow = 13,
-    kC1Row = 14,
-    kC2Row = 15,
-    kC3Row = 16
+
+// An angle the search may use: its list position, thickness, leg and mass.
+struct AngleOption {
+    int position = 0;
+    int mm = 0;
+    double legMm = 0;
+    double kgPerM = 0;
 };
-// The splice's result table: the web rows come first, the flange rows from here on.
-constexpr int kFirstFlangeTableRow = 8;
 
-std::vector<Thickness> PlateOptions(const Setting& setting) {
-    std::vector<Thickness> options;
-    for (int mm : kPlateStockMm)
-        if (!setting.request.plateMm || *setting.request.plateMm == mm) options.push_back({mm});
-    if (setting.request.plateMm && options.empty()) options.push_back({*setting.request.plateMm});
-    return options;
-}
-
-// Angles by thickness, then by weight: of two equally thick angles the lighter comes first.
-std::vector<Thickness> AngleOptions(const Setting& setting) {
-    std::vector<Thickness> options;
+std::vector<AngleOption> AngleOptions(const Setting& setting) {
+    std::vector<AngleOption> options;
     for (int i = 0; i < kAngleCount; ++i) {
         if (setting.request.angleSection && *setting.request.angleSection != i) continue;
         const std::string_view row = AngleRowAt(i);
         const int mm = static_cast<int>(std::lround(SectionField(row, kAngleThicknessField)));
         if (setting.request.plateMm && *setting.request.plateMm != mm) continue;
-        options.push_back(
-            {mm, i, SectionField(row, kAngleLegField), SectionField(row, kAngleAreaField)});
+        const double leg = SectionField(row, kAngleLegField);
+        if (!AngleOutstandingLegFits(leg, mm, setting.boltMm)) continue;
+        options.push_back({i, mm, leg, SectionField(row, kAngleMassField)});
     }
-    std::stable_sort(options.begin(), options.end(), [](const Thickness& a, const Thickness& b) {
-        return a.mm != b.mm ? a.mm < b.mm : a.areaCm2 < b.areaCm2;
-    });
     return options;
-}
-
-// The candidate every layout starts from: valid values in every row, so a part's rows can be
-// designed while the other part's rows stay as they are.
-Candidate BaseCandidate(const Setting& setting) {
-    Candidate c;
-    c.boltGrade = setting.boltGrade;
-    c.boltDiameter = setting.boltDiameter;
-    const int pitch = LeastPitchMm(setting.boltMm);
-    const int edge = LeastEdgeMm(setting.boltMm);
-    const WebRows web = WebRowsOf(setting.request.type);
-    if (setting.request.type == ConnectionType::BMEP) {
-        c.row[3] = kPlateStockMm.front();
-        c.row[4] = 2;
-        c.row[5] = edge;
-        c.row[6] = pitch;
-        return c;
-    }
-    if (web.thickness) c.row[web.thickness] = kPlateStockMm.front();
-    c.row[web.cleats] = 1;
-    c.row[web.rows] = 2;
-    c.row[web.columns] = 1;
-    if (web.supportBolts) c.row[web.supportBolts] = 2;
-    c.row[web.setBack] = kSetBackMm;
-    c.row[web.edge] = edge;
-    c.row[web.pitch] = pitch;
-    if (setting.request.type == ConnectionType::BSPL) {
-        c.row[kFlangeThicknessRow] = kPlateStockMm.front();
-        c.row[kFlangeCleatsRow] = 1;
-        c.row[kFlangeRowsRow] = 1;
-        c.row[kFlangeEdgeRow] = edge;
-        c.row[kC1Row] = 0;
-        c.row[kC2Row] = pitch;
-        c.row[kC3Row] = static_cast<int>(
-            std::ceil(std::max(LeastFlangeGaugeMm(setting.beam, setting.boltMm, 1), 1.0 * pitch)));
-    }
-    if (setting.request.type == ConnectionType::WSP) {
-        c.row[kElectrodeRow] = kE70;
-        c.row[kWeldSizeRow] = kWeldSizesMm.front();
-        c.row[kWeldSidesRow] = 2;
-    }
-    return c;
 }
 
 // The pitches from the least to the largest, kept while `fits` holds.
@@ -123,14 +69,19 @@ std::vector<int> PitchesWhile(int least, int most, Fits fits) {
     return pitches;
 }
 
-// The web bolt group of the shear plate, the angle cleats or the splice's web cleats.
+double Cm(int mm) {
+    return mm / kMmPerCm;
+}
+
+// The web bolt group of the shear plate, the angle cleats or the splice's web plates.
 class ShearWebModel : public PartModel {
   public:
     explicit ShearWebModel(const Setting& setting)
         : s_(setting),
           rows_(WebRowsOf(setting.request.type)),
-          thicknesses_(setting.request.type == ConnectionType::ACLT ? AngleOptions(setting)
-                                                                    : PlateOptions(setting)) {}
+          plates_(PlateOptions(setting)),
+          angles_(setting.request.type == ConnectionType::ACLT ? AngleOptions(setting)
+                                                               : std::vector<AngleOption>{}) {}
 
     std::string_view Name() const override {
         switch (s_.request.type) {
@@ -139,24 +90,23 @@ class ShearWebModel : public PartModel {
             case ConnectionType::ACLT:
                 return "angle cleats";
             default:
-                return "web cleats";
+                return "web plates";
         }
     }
 
-    std::vector<Layout> Layouts() const override {
-        std::vector<Layout> layouts;
+    std::vector<Candidate> Layouts() const override {
+        std::vector<Candidate> layouts;
         const int pitch = LeastPitchMm(s_.boltMm);
-        const auto edges =
-            DistanceSteps(LeastEdgeMm(s_.boltMm), LeastEdgeMm(s_.boltMm) + kEdgeSearchSpanMm);
+        const int least = LeastEdgeMm(s_.boltMm);
         const double clear = s_.beam.ClearWebDepth();
+        const int leastRows = s_.request.type == ConnectionType::BSPL ? kMinSpliceWebBoltRows : 1;
         for (int cleats = 1; cleats <= kMaxCleats; ++cleats)
             for (int columns = 1; columns <= kMaxWebBoltColumns; ++columns)
-                for (int rows = 1; (rows - 1) * pitch + 2 * edges.front() <= clear; ++rows)
-                    for (int edge : edges) {
-                        // A single bolt cannot resist the eccentricity of the load.
-                        if (rows * columns < 2 || (rows - 1) * pitch + 2 * edge > clear) continue;
-                        Layout layout{BaseCandidate(s_)};
-                        Candidate& c = layout.base;
+                for (int rows = leastRows; (rows - 1) * pitch + 2 * least <= clear; ++rows)
+                    for (int edge : DistanceSteps(least, least + kEdgeSearchSpanMm)) {
+                        if (rows * columns < kMinWebBolts || (rows - 1) * pitch + 2 * edge > clear)
+                            continue;
+                        Candidate c = BaseCandidate(s_);
                         c.row[rows_.cleats] = cleats;
                         c.row[rows_.rows] = rows;
                         c.row[rows_.columns] = columns;
@@ -164,66 +114,64 @@ class ShearWebModel : public PartModel {
                         if (rows_.supportBolts) c.row[rows_.supportBolts] = rows;
                         c.row[rows_.setBack] = kSetBackMm;
                         c.row[rows_.edge] = edge;
-                        layout.bolts = Bolts(c);
-                        layouts.push_back(layout);
+                        c.row[rows_.pitch] = pitch;
+                        layouts.push_back(c);
                     }
         return layouts;
     }
 
-    int Bolts(const Candidate& c) const override {
-        const int web = c.row[rows_.rows] * c.row[rows_.columns];
-        if (s_.request.type == ConnectionType::BSPL) return 2 * web;  // both beam ends
-        if (rows_.supportBolts) return web + c.row[rows_.cleats] * c.row[rows_.supportBolts];
-        return web;
+    std::vector<Column> Columns(const Candidate& layout) const override {
+        std::vector<Column> columns;
+        if (s_.request.type == ConnectionType::ACLT) {
+            for (const AngleOption& angle : angles_) {
+                Column column{layout,
+                              AnglePitches(layout, angle.legMm),
+                              int(angle.legMm),
+                              {angle.mm, 0},
+                              angle.position};
+                column.base.angleSection = angle.position;
+                if (!column.chain.empty()) columns.push_back(std::move(column));
+            }
+            return columns;
+        }
+        const std::vector<int> pitches = WebPitches(layout);
+        if (pitches.empty()) return columns;
+        for (int t : plates_) {
+            if (s_.request.type == ConnectionType::BSPL) {
+                Column column{layout, pitches, 0, {t, 0}, t};
+                column.base.row[rows_.thickness] = t;
+                columns.push_back(std::move(column));
+                continue;
+            }
+            // A shear plate in proportion to the web, compared as the design reads them.
+            if (!further::PlateInProportionToWeb(Cm(t), s_.state.webCm)) continue;
+            for (int weld : kWeldSizesMm) {
+                if (weld < MinWeldSizeMm(t) || weld > MaxWeldSizeMm(t)) continue;
+                Column column{layout, pitches, 0, {t, weld}, t};
+                column.base.row[rows_.thickness] = t;
+                column.base.row[kElectrodeRow] = kE70;
+                column.base.row[kWeldSizeRow] = weld;
+                column.base.row[kWeldSidesRow] = s_.request.weldSides;
+                columns.push_back(std::move(column));
+            }
+        }
+        return columns;
     }
 
-    std::vector<int> Pitches(const Layout& layout) const override {
-        const Candidate& c = layout.base;
-        return PitchesWhile(LeastPitchMm(s_.boltMm), kMaxPitchMm, [&](int pitch) {
-            return (c.row[rows_.rows] - 1) * pitch + 2 * c.row[rows_.edge] <=
-                   s_.beam.ClearWebDepth();
-        });
-    }
+    void SetChain(Candidate& c, int pitch) const override { c.row[rows_.pitch] = pitch; }
 
-    const std::vector<Thickness>& Thicknesses() const override { return thicknesses_; }
-
-    bool Admissible(const Layout& layout, int pitch, const Thickness& t) const override {
-        if (s_.request.type == ConnectionType::WSP) return StrongestWeldSize(t.mm) > 0;
-        if (s_.request.type != ConnectionType::ACLT) return true;
-        const Candidate& c = layout.base;
-        return AngleWebLegFits(t.legMm, c.row[rows_.setBack], c.row[rows_.edge],
-                               c.row[rows_.columns], pitch) &&
-               AngleOutstandingLegFits(t.legMm, t.mm, s_.boltMm);
-    }
-
-    Candidate Make(const Layout& layout, int pitch, const Thickness& t) const override {
-        Candidate c = layout.base;
-        c.row[rows_.pitch] = pitch;
-        if (rows_.thickness) c.row[rows_.thickness] = t.mm;
-        if (t.angleSection >= 0) c.angleSection = t.angleSection;
-        // The strongest weld: both sides, the largest size, the stronger electrode.
-        if (s_.request.type == ConnectionType::WSP) SetWeld(c, {StrongestWeldSize(t.mm), kE70, 2});
+    Candidate Cheapest(const Candidate& layout) const override {
+        const std::vector<Column> columns = Columns(layout);
+        if (columns.empty()) return layout;
+        // The thinnest plate with the smallest weld, or the lightest angle, is the cheapest at
+        // any pitch.
+        const Column* cheapest = &columns.front();
+        for (const Column& c : columns)
+            if (s_.request.type == ConnectionType::ACLT && MassOf(c) < MassOf(*cheapest))
+                cheapest = &c;
+        Candidate c = cheapest->base;
+        SetChain(c, cheapest->chain.front());
         return c;
-    }
-
-    std::vector<Weld> Welds(const Thickness& t) const override {
-        std::vector<Weld> welds;
-        if (s_.request.type != ConnectionType::WSP) return welds;
-        for (int sides = 1; sides <= 2; ++sides)
-            for (int size : kWeldSizesMm)
-                if (size >= MinWeldSizeMm(t.mm) && size <= MaxWeldSizeMm(t.mm))
-                    for (int electrode : {kE60, kE70}) welds.push_back({size, electrode, sides});
-        return welds;
-    }
-
-    void SetWeld(Candidate& c, const Weld& weld) const override {
-        c.row[kElectrodeRow] = weld.electrode;
-        c.row[kWeldSizeRow] = weld.sizeMm;
-        c.row[kWeldSidesRow] = weld.sides;
-    }
-
-    bool OwnsRow(int row) const override {
-        return s_.request.type != ConnectionType::BSPL || row < kFirstFlangeTableRow;
     }
 
     void CopyPart(const Candidate& from, Candidate& to) const override {
@@ -236,220 +184,132 @@ class ShearWebModel : public PartModel {
         to.angleSection = from.angleSection;
     }
 
-    double SteelCm3(const Candidate& c) const override {
-        const double height = CleatHeightMm(c);
-        const int cleats = c.row[rows_.cleats];
-        const int spread = (c.row[rows_.columns] - 1) * c.row[rows_.pitch];
-        const int edge = c.row[rows_.edge];
-        const int setBack = c.row[rows_.setBack];
-        switch (s_.request.type) {
-            case ConnectionType::WSP:
-                return cleats * c.row[rows_.thickness] * height * (spread + setBack + 2 * edge) /
-                       1000;
-            case ConnectionType::ACLT:
-                return cleats * SectionField(AngleRowAt(c.angleSection), kAngleAreaField) * height /
-                       10;
-            default:
-                // A splice's web cleat reaches across both beam ends.
-                return cleats * c.row[rows_.thickness] * height *
-                       (2.0 * (spread + 2 * edge + setBack)) / 1000;
+    std::vector<int> Distinction(const Candidate& c) const override {
+        const int plate =
+            s_.request.type == ConnectionType::ACLT ? c.angleSection : c.row[rows_.thickness];
+        return {c.row[rows_.cleats], c.row[rows_.rows], c.row[rows_.columns], plate};
+    }
+
+    void Patch(const Candidate& c, DesignState& s) const override {
+        s.cleats = static_cast<std::int16_t>(c.row[rows_.cleats]);
+        s.boltRows = static_cast<std::int16_t>(c.row[rows_.rows]);
+        s.boltColumns = static_cast<std::int16_t>(c.row[rows_.columns]);
+        s.setBackCm = Cm(c.row[rows_.setBack]);
+        s.edgeCm = Cm(c.row[rows_.edge]);
+        s.pitchCm = Cm(c.row[rows_.pitch]);
+        if (rows_.thickness) s.cleatThicknessCm = Cm(c.row[rows_.thickness]);
+        if (rows_.supportBolts) {
+            s.supportBolts = static_cast<std::int16_t>(c.row[rows_.supportBolts]);
+            s.supportCleats = s.cleats;
+        }
+        if (s_.request.type == ConnectionType::WSP) {
+            s.weldSizeCm = static_cast<float>(c.row[kWeldSizeRow]) / 10.0f;
+            s.weldSides = c.row[kWeldSidesRow];
         }
     }
 
-    double WeldCm(const Candidate& c) const override {
-        if (s_.request.type != ConnectionType::WSP) return 0;
-        return c.row[rows_.cleats] * c.row[kWeldSidesRow] * CleatHeightMm(c) / 10;
+    // The web bolt group's classic rows read the group, not the plate or angle (bolt shear,
+    // row 2; bearing on the web, row 3; tearing of the web, row 5) or only get worse with a
+    // thinner one (bearing on the cleat, row 4; its tearing, row 6); every one only gets worse
+    // with a shorter pitch. The angles' support bolts read their count (row 9), and a single
+    // angle's also its leg, whose lever arm only grows with it, and the pitch.
+    std::vector<std::string_view> ScopedChecks() const override {
+        return {"Beam web shear", "row 2", "row 3", "row 4",
+                "row 5",          "row 6", "row 9", "Support bolts, single angle"};
+    }
+    std::optional<Scope> ScopeOf(std::string_view check, const Candidate& c) const override {
+        const int rows = c.row[rows_.rows], columns = c.row[rows_.columns];
+        const int edge = c.row[rows_.edge], pitch = c.row[rows_.pitch];
+        const int cleats = c.row[rows_.cleats];
+        if (check == "row 2" || check == "row 3")
+            return Scope{{rows, columns, edge, check == "row 2" ? cleats : 0}, {pitch}};
+        if (check == "row 5") return Scope{{rows, edge}, {pitch}};
+        if (check == "row 4" || check == "row 6")
+            return Scope{{rows, columns, edge, cleats}, {pitch, ThicknessMm(c)}};
+        if (s_.request.type != ConnectionType::ACLT) return PartModel::ScopeOf(check, c);
+        if (check == "row 9") return Scope{{cleats, c.row[rows_.supportBolts]}, {}};
+        if (check == "Support bolts, single angle")
+            return Scope{{cleats, c.row[rows_.supportBolts]}, {-LegMm(c), pitch}};
+        return PartModel::ScopeOf(check, c);
+    }
+
+    Owner Part() const override {
+        return s_.request.type == ConnectionType::BSPL ? Owner::Web : Owner::Both;
+    }
+    Owner OwnerOfRow(int row) const override { return SpliceRowOwner(s_.request.type, row); }
+    Owner OwnerOfCheck(std::string_view name) const override {
+        return SpliceCheckOwner(s_.request.type, name);
     }
 
   private:
-    // The largest weld size a plate admits; 0 when it admits none.
-    static int StrongestWeldSize(int plateMm) {
-        int size = 0;
-        for (int each : kWeldSizesMm)
-            if (each >= MinWeldSizeMm(plateMm) && each <= MaxWeldSizeMm(plateMm)) size = each;
-        return size;
+    std::vector<int> WebPitches(const Candidate& c) const {
+        return PitchesWhile(LeastPitchMm(s_.boltMm), kMaxPitchMm, [&](int pitch) {
+            return (c.row[rows_.rows] - 1) * pitch + 2 * c.row[rows_.edge] <=
+                   s_.beam.ClearWebDepth();
+        });
     }
-    double CleatHeightMm(const Candidate& c) const {
-        return (c.row[rows_.rows] - 1) * c.row[rows_.pitch] + 2.0 * c.row[rows_.edge];
+    std::vector<int> AnglePitches(const Candidate& c, double legMm) const {
+        std::vector<int> pitches = WebPitches(c);
+        const auto fits = [&](int pitch) {
+            return AngleWebLegFits(legMm, c.row[rows_.setBack], c.row[rows_.edge],
+                                   c.row[rows_.columns], pitch);
+        };
+        pitches.erase(std::find_if_not(pitches.begin(), pitches.end(), fits), pitches.end());
+        return pitches;
+    }
+    const AngleOption* AngleOf(int position) const {
+        for (const AngleOption& a : angles_)
+            if (a.position == position) return &a;
+        return nullptr;
+    }
+    double MassOf(const Column& c) const {
+        const AngleOption* angle = AngleOf(c.plate);
+        return angle ? angle->kgPerM : 0;
+    }
+    int ThicknessMm(const Candidate& c) const {
+        if (rows_.thickness) return c.row[rows_.thickness];
+        const AngleOption* angle = AngleOf(c.angleSection);
+        return angle ? angle->mm : 0;
+    }
+    int LegMm(const Candidate& c) const {
+        const AngleOption* angle = AngleOf(c.angleSection);
+        return angle ? static_cast<int>(std::lround(angle->legMm)) : 0;
     }
 
     Setting s_;
     WebRows rows_;
-    std::vector<Thickness> thicknesses_;
-};
-
-// The end plate: two bolt lines, rows at pitch c, projecting past the flanges as needed.
-class EndPlateModel : public PartModel {
-  public:
-    explicit EndPlateModel(const Setting& setting)
-        : s_(setting), thicknesses_(PlateOptions(setting)) {}
-
-    std::string_view Name() const override { return "end plate"; }
-
-    std::vector<Layout> Layouts() const override {
-        std::vector<Layout> layouts;
-        const int pitch = LeastPitchMm(s_.boltMm);
-        const auto edges =
-            DistanceSteps(LeastEdgeMm(s_.boltMm), LeastEdgeMm(s_.boltMm) + kEdgeSearchSpanMm);
-        const double most = MaxEndPlateHeightMm(s_.beam.d);
-        // Two rows at least: the moment needs a lever arm across the bolt group.
-        for (int rows = 2; (rows - 1) * pitch + 2 * edges.front() <= most; ++rows)
-            for (int edge : edges) {
-                if ((rows - 1) * pitch + 2 * edge > most) continue;
-                Layout layout{BaseCandidate(s_)};
-                layout.base.row[4] = rows;
-                layout.base.row[5] = edge;
-                layout.bolts = Bolts(layout.base);
-                layouts.push_back(layout);
-            }
-        return layouts;
-    }
-
-    int Bolts(const Candidate& c) const override { return 2 * c.row[4]; }
-
-    std::vector<int> Pitches(const Layout& layout) const override {
-        const Candidate& c = layout.base;
-        return PitchesWhile(LeastPitchMm(s_.boltMm), kMaxPitchMm, [&](int pitch) {
-            return (c.row[4] - 1) * pitch + 2 * c.row[5] <= MaxEndPlateHeightMm(s_.beam.d);
-        });
-    }
-
-    const std::vector<Thickness>& Thicknesses() const override { return thicknesses_; }
-
-    bool Admissible(const Layout&, int, const Thickness& t) const override {
-        return t.mm >= kMinEndPlateThicknessDiameters * s_.boltMm;
-    }
-
-    Candidate Make(const Layout& layout, int pitch, const Thickness& t) const override {
-        Candidate c = layout.base;
-        c.row[3] = t.mm;
-        c.row[6] = pitch;
-        return c;
-    }
-
-    bool OwnsRow(int) const override { return true; }
-
-    void CopyPart(const Candidate& from, Candidate& to) const override {
-        for (int row = 3; row <= 6; ++row) to.row[row] = from.row[row];
-    }
-
-    // The end plate is as wide as the beam flange.
-    double SteelCm3(const Candidate& c) const override {
-        const double height = (c.row[4] - 1) * c.row[6] + 2.0 * c.row[5];
-        return c.row[3] * height * s_.beam.bf / 1000;
-    }
-
-  private:
-    Setting s_;
-    std::vector<Thickness> thicknesses_;
-};
-
-// The splice's flange cleats: two straight bolt lines C3 apart along each flange, an outer
-// cleat and, with two cleats, inner cleats beside the web.
-class FlangeSpliceModel : public PartModel {
-  public:
-    explicit FlangeSpliceModel(const Setting& setting)
-        : s_(setting), thicknesses_(PlateOptions(setting)) {}
-
-    std::string_view Name() const override { return "flange cleats"; }
-
-    std::vector<Layout> Layouts() const override {
-        std::vector<Layout> layouts;
-        const int edge = LeastEdgeMm(s_.boltMm);
-        const auto edges = DistanceSteps(edge, edge + kEdgeSearchSpanMm);
-        for (int cleats = 1; cleats <= kMaxCleats; ++cleats)
-            for (int rows = 1; rows <= kMaxFlangeBoltRows; ++rows)
-                for (int e : edges) {
-                    if (LeastGauge(cleats) > s_.beam.bf - 2 * e) continue;
-                    Layout layout{BaseCandidate(s_)};
-                    Candidate& c = layout.base;
-                    c.row[kFlangeCleatsRow] = cleats;
-                    c.row[kFlangeRowsRow] = rows;
-                    c.row[kFlangeEdgeRow] = e;
-                    c.row[kC1Row] = 0;
-                    // No check reads the pitch along straight bolt lines: the least is lightest.
-                    c.row[kC2Row] = LeastPitchMm(s_.boltMm);
-                    layout.bolts = Bolts(c);
-                    layouts.push_back(layout);
-                }
-        return layouts;
-    }
-
-    // Two bolt lines on each side of the joint, on both flanges.
-    int Bolts(const Candidate& c) const override { return 8 * c.row[kFlangeRowsRow]; }
-
-    std::vector<int> Pitches(const Layout& layout) const override {
-        const Candidate& c = layout.base;
-        const int most =
-            static_cast<int>(std::floor(s_.beam.bf - 2 * c.row[kFlangeEdgeRow] + 1e-9));
-        return DistanceSteps(LeastGauge(c.row[kFlangeCleatsRow]), most);
-    }
-
-    const std::vector<Thickness>& Thicknesses() const override { return thicknesses_; }
-
-    Candidate Make(const Layout& layout, int pitch, const Thickness& t) const override {
-        Candidate c = layout.base;
-        c.row[kFlangeThicknessRow] = t.mm;
-        c.row[kC3Row] = pitch;
-        return c;
-    }
-
-    bool OwnsRow(int row) const override { return row >= kFirstFlangeTableRow; }
-
-    void CopyPart(const Candidate& from, Candidate& to) const override {
-        for (int row = kFlangeThicknessRow; row <= kC3Row; ++row) to.row[row] = from.row[row];
-    }
-
-    // Outer (and inner) cleats on both flanges, each reaching across both beam ends.
-    double SteelCm3(const Candidate& c) const override {
-        const double length = 2.0 * ((c.row[kFlangeRowsRow] - 1) * c.row[kC2Row] +
-                                     2 * c.row[kFlangeEdgeRow] + c.row[kBsplWebRows.setBack]);
-        const double outer = 2.0 * c.row[kFlangeEdgeRow] + 2 * c.row[kC1Row] + c.row[kC3Row];
-        const double inner = c.row[kFlangeCleatsRow] >= 2 ? InnerWidthMm() : 0;
-        return 2 * c.row[kFlangeThicknessRow] * length * (outer + inner) / 1000;
-    }
-
-  private:
-    int LeastGauge(int cleats) const {
-        return static_cast<int>(std::ceil(LeastFlangeGaugeMm(s_.beam, s_.boltMm, cleats) - 1e-9));
-    }
-    double InnerWidthMm() const { return s_.beam.bf - s_.beam.tw - 2 * s_.beam.r1; }
-
-    Setting s_;
-    std::vector<Thickness> thicknesses_;
+    std::vector<int> plates_;
+    std::vector<AngleOption> angles_;
 };
 
 }  // namespace
+
+bool NoStronger(const Column& a, const Column& b) {
+    return a.kind == b.kind && a.level[0] <= b.level[0] && a.level[1] <= b.level[1];
+}
+
+std::unique_ptr<PartModel> MakeShearWebModel(const Setting& setting) {
+    return std::make_unique<ShearWebModel>(setting);
+}
 
 std::vector<std::unique_ptr<PartModel>> MakeParts(const Setting& setting) {
     std::vector<std::unique_ptr<PartModel>> parts;
     switch (setting.request.type) {
         case ConnectionType::WSP:
         case ConnectionType::ACLT:
-            parts.push_back(std::make_unique<ShearWebModel>(setting));
+            parts.push_back(MakeShearWebModel(setting));
             break;
         case ConnectionType::BMEP:
-            parts.push_back(std::make_unique<EndPlateModel>(setting));
+            parts.push_back(MakeEndPlateModel(setting));
             break;
         case ConnectionType::BSPL:
-            parts.push_back(std::make_unique<ShearWebModel>(setting));
-            parts.push_back(std::make_unique<FlangeSpliceModel>(setting));
+            parts.push_back(MakeShearWebModel(setting));
+            parts.push_back(MakeFlangeSpliceModel(setting));
             break;
         case ConnectionType::None:
             break;
     }
     return parts;
-}
-
-Lightness MeasureCandidate(const Setting& setting, const Candidate& candidate) {
-    Lightness lightness;
-    lightness.boltMm = setting.boltMm;
-    for (const auto& part : MakeParts(setting)) {
-        lightness.bolts += part->Bolts(candidate);
-        lightness.plateSteelCm3 += part->SteelCm3(candidate);
-        lightness.weldCm += part->WeldCm(candidate);
-    }
-    return lightness;
 }
 
 }  // namespace jw::autodesign

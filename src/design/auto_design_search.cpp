@@ -1,14 +1,17 @@
 #include "design/auto_design_search.h"
 
 #include <algorithm>
+#include <functional>
+#include <tuple>
 
+#include "data/input_readers.h"
 #include "data/numbers.h"
 
 namespace jw::autodesign {
 namespace {
 
-// Steel amounts closer than this (cm^3) are equal: they differ only by rounding.
-constexpr double kSteelTolerance = 1e-6;
+// Costs closer than this are level: they differ only by rounding.
+constexpr double kCostTolerance = 1e-6;
 
 // "S.R. Bolt shear" names the check "Bolt shear".
 std::string WithoutRatioPrefix(const std::string& label) {
@@ -16,35 +19,71 @@ std::string WithoutRatioPrefix(const std::string& label) {
     return label.rfind(kPrefix, 0) == 0 ? label.substr(kPrefix.size()) : label;
 }
 
-Verdict VerdictOf(const DesignResult& result, const PartModel& part) {
+// Whether what speaks of `owner` counts for the part `self`.
+bool Counts(Owner owner, Owner self) {
+    return self == Owner::Both || owner == Owner::Both || owner == self;
+}
+
+// The order candidates are tried in: by cost, then by the ranking's other measures, exactly.
+bool TriedBefore(const Ranking& a, const Ranking& b) {
+    return std::tie(a.cost, a.bolts, a.boltMm, a.steelKg, a.weldCmMm, a.boltGrade) <
+           std::tie(b.cost, b.bolts, b.boltMm, b.steelKg, b.weldCmMm, b.boltGrade);
+}
+
+void Worse(Verdict& verdict, double ratio, const std::string& mode) {
+    if (verdict.mode.empty() || ratio > verdict.worstRatio) {
+        verdict.worstRatio = ratio;
+        verdict.mode = mode;
+    }
+}
+
+}  // namespace
+
+Verdict Judge(const DesignResult& result, const PartModel& part, bool oneSidedWeldsWanted) {
     Verdict verdict;
     if (result.status == RunStatus::Stopped) {
         verdict.stopped = true;
         verdict.mode = result.message;
         return verdict;
     }
+    const Owner self = part.Part();
     verdict.passes = true;
     verdict.worstRatio = 0;
     const TextGrid& table = result.table;
     for (int row = 0; row < table.rows; ++row) {
         const std::string& shown = table.At(row, 3);
         const bool redesign = shown == "REDESIGNED";
-        if (!part.OwnsRow(row) || (!redesign && shown != "PASSED")) continue;
+        if (!Counts(part.OwnerOfRow(row), self) || (!redesign && shown != "PASSED")) continue;
         // A failed check with no ratio (bolts overstressed in shear) is as far off as can be.
         const double ratio =
             StrictNumber(table.At(row, 2)).value_or(std::numeric_limits<double>::infinity());
-        if (redesign) verdict.passes = false;
-        if (verdict.mode.empty() || ratio > verdict.worstRatio) {
-            verdict.worstRatio = ratio;
-            verdict.mode = WithoutRatioPrefix(table.At(row, 0));
+        if (redesign) {
+            verdict.passes = false;
+            verdict.failed.push_back("row " + std::to_string(row));
         }
+        Worse(verdict, ratio, WithoutRatioPrefix(table.At(row, 0)));
+    }
+    for (const CheckRow& check : result.further.checks) {
+        if (!Counts(part.OwnerOfCheck(check.name), self)) continue;
+        if (!check.Passed()) {
+            verdict.passes = false;
+            verdict.failed.push_back(check.name);
+        }
+        Worse(verdict, LeadingNumber(check.ratioText), check.name);
+    }
+    if (verdict.passes && result.further.HasDetailingWarning(oneSidedWeldsWanted)) {
+        verdict.passes = false;
+        for (const FurtherWarning& w : result.further.warnings)
+            if (w.about == WarningAbout::Detailing ||
+                (w.about == WarningAbout::OneSidedWeld && !oneSidedWeldsWanted)) {
+                verdict.mode = "a warning: " + w.text;
+                break;
+            }
     }
     return verdict;
 }
 
-}  // namespace
-
-Evaluator::Evaluator(const AutoDesignRequest& request) {
+Evaluator::Evaluator(const AutoDesignRequest& request) : oneSidedWelds_(request.weldSides == 1) {
     input_.type = request.type;
     input_.grid = BuildInputGrid(request.type);
     input_.choices.beamSection = request.beamSection;
@@ -72,12 +111,21 @@ ConnectionInput Evaluator::InputOf(const Candidate& candidate) const {
     return copy.input_;
 }
 
-Verdict Evaluator::Evaluate(const Candidate& candidate, const PartModel& part) {
+DesignState Evaluator::StateOf(const Candidate& candidate) const {
+    const ConnectionInput input = InputOf(candidate);
+    return ReadDesignInput(input.type, input.grid, input.choices);
+}
+
+DesignResult Evaluator::Design(const Candidate& candidate, bool withReport) {
     Fill(candidate);
     ++runs_;
     RunOptions options{""};
-    options.formatReport = false;
-    return VerdictOf(RunDesign(input_, options), part);
+    options.formatReport = withReport;
+    return RunDesign(input_, options);
+}
+
+Verdict Evaluator::Evaluate(const Candidate& candidate, const PartModel& part) {
+    return Judge(Design(candidate, false), part, oneSidedWelds_);
 }
 
 void KeepCloser(std::optional<Miss>& closest, const Verdict& verdict, const Candidate& candidate) {
@@ -87,105 +135,206 @@ void KeepCloser(std::optional<Miss>& closest, const Verdict& verdict, const Cand
     if (closer) closest = Miss{verdict, candidate};
 }
 
-PartSearch::PartSearch(const PartModel& model, Evaluator& evaluator, std::optional<Miss>& closest)
-    : model_(model), evaluator_(evaluator), closest_(closest), layouts_(model.Layouts()) {
-    std::stable_sort(layouts_.begin(), layouts_.end(),
-                     [](const Layout& a, const Layout& b) { return a.bolts < b.bolts; });
-    feasible_.resize(layouts_.size());
+Ranking RankCandidate(const SettingParts& sp, const Candidate& candidate) {
+    DesignState s = sp.setting.state;
+    for (const auto& part : sp.parts) part->Patch(candidate, s);
+    const FabricationQuantities q =
+        QuantitiesOf(sp.setting.request.type, s, candidate.angleSection);
+    return {CostOf(q, sp.setting.request.costs),
+            q.bolts,
+            sp.setting.boltMm,
+            q.steelKg,
+            q.weldCmMm,
+            candidate.boltGrade};
 }
 
-bool PartSearch::Passes(const Candidate& candidate) {
-    return evaluator_.Evaluate(candidate, model_).passes;
-}
-
-std::size_t PartSearch::AdmittedCount(const Layout& layout, const std::vector<int>& pitches,
-                                      const Thickness& t) const {
-    const auto end = std::partition_point(pitches.begin(), pitches.end(), [&](int pitch) {
-        return model_.Admissible(layout, pitch, t);
+void Offers::Take(Offer offer) {
+    for (auto it = best_.begin(); it != best_.end(); ++it) {
+        if (it->distinction != offer.distinction) continue;
+        if (offer.ranking.Compare(it->ranking) >= 0) return;
+        best_.erase(it);
+        break;
+    }
+    const auto at = std::find_if(best_.begin(), best_.end(), [&](const Offer& kept) {
+        return offer.ranking.Compare(kept.ranking) < 0;
     });
-    return static_cast<std::size_t>(end - pitches.begin());
+    best_.insert(at, std::move(offer));
+    if (static_cast<int>(best_.size()) > count_) best_.pop_back();
 }
 
-bool PartSearch::Feasible(std::size_t index) {
-    if (feasible_[index]) return *feasible_[index];
-    const Layout& layout = layouts_[index];
-    const std::vector<int> pitches = model_.Pitches(layout);
-    const auto& thicknesses = model_.Thicknesses();
-    bool feasible = false;
-    int testedPitch = -1;
-    // Strongest thickness first; a weaker one is worth a run only at a larger pitch.
-    for (auto t = thicknesses.rbegin(); t != thicknesses.rend() && !feasible; ++t) {
-        const std::size_t count = AdmittedCount(layout, pitches, *t);
-        if (count == 0 || pitches[count - 1] <= testedPitch) continue;
-        testedPitch = pitches[count - 1];
-        const Candidate candidate = model_.Make(layout, testedPitch, *t);
-        const Verdict verdict = evaluator_.Evaluate(candidate, model_);
-        feasible = verdict.passes;
-        KeepCloser(closest_, verdict, candidate);
+std::optional<Ranking> Offers::Bound() const {
+    if (static_cast<int>(best_.size()) < count_) return std::nullopt;
+    return best_.back().ranking;
+}
+
+Candidate PartSearch::Full(const PartTask& task, const Candidate& partCandidate) const {
+    Candidate full = task.partner;
+    task.setting->parts[task.part]->CopyPart(partCandidate, full);
+    full.boltGrade = task.setting->setting.boltGrade;
+    full.boltDiameter = task.setting->setting.boltDiameter;
+    if (task.setting->setting.request.type == ConnectionType::ACLT)
+        full.angleSection = partCandidate.angleSection;
+    return full;
+}
+
+bool PartSearch::BeyondBound(const Ranking& ranking, const Offers& offers) const {
+    const auto bound = offers.Bound();
+    if (bound && ranking.cost > bound->cost + kCostTolerance) return true;
+    return ceiling_ && ranking.cost > *ceiling_ + kCostTolerance;
+}
+
+bool PartSearch::Passes(const PartTask& task, const Candidate& candidate) {
+    const PartModel& model = *task.setting->parts[task.part];
+    DesignState s = task.setting->setting.state;
+    for (const auto& part : task.setting->parts) part->Patch(candidate, s);
+    if (const auto screened = model.Screen(candidate, s)) {
+        KeepCloser(closest_, *screened, candidate);
+        return false;
     }
-    feasible_[index] = feasible;
-    return feasible;
+    if (InDeadScope(task, candidate)) return false;
+    const Verdict verdict = evaluator_.Evaluate(candidate, model);
+    RememberScopes(task, candidate, verdict);
+    KeepCloser(closest_, verdict, candidate);
+    return verdict.passes;
 }
 
-std::optional<int> PartSearch::LeastBolts(int maxBolts) {
-    for (std::size_t i = 0; i < layouts_.size() && layouts_[i].bolts <= maxBolts; ++i)
-        if (Feasible(i)) return layouts_[i].bolts;
-    return std::nullopt;
+bool PartSearch::KnownToFail(const Family& family) const {
+    const PartTask& task = *family.task;
+    if (!task.setting->parts[task.part]->StrongerGradesNeverHurt()) return false;
+    std::vector<int> key(family.layout.row.begin(), family.layout.row.end());
+    key.push_back(family.layout.boltDiameter);
+    const auto it = failedAtFv_.find({task.part, key});
+    return it != failedAtFv_.end() && it->second >= task.setting->setting.state.Fv;
 }
 
-std::optional<int> PartSearch::LeastPassingPitch(const Layout& layout,
-                                                 const std::vector<int>& pitches, std::size_t count,
-                                                 const Thickness& t) {
-    if (!Passes(model_.Make(layout, pitches[count - 1], t))) return std::nullopt;
-    std::size_t low = 0, high = count - 1;  // pitches[high] passes
-    while (low < high) {
-        const std::size_t mid = (low + high) / 2;
-        if (Passes(model_.Make(layout, pitches[mid], t))) {
-            high = mid;
-        } else {
-            low = mid + 1;
+void PartSearch::RememberFailure(const Family& family) {
+    const PartTask& task = *family.task;
+    std::vector<int> key(family.layout.row.begin(), family.layout.row.end());
+    key.push_back(family.layout.boltDiameter);
+    double& fv = failedAtFv_[{task.part, key}];
+    fv = std::max(fv, task.setting->setting.state.Fv);
+}
+
+bool PartSearch::InDeadScope(const PartTask& task, const Candidate& candidate) const {
+    const PartModel& model = *task.setting->parts[task.part];
+    for (std::string_view check : model.ScopedChecks()) {
+        const auto scope = model.ScopeOf(check, candidate);
+        if (!scope) continue;
+        const SettingParts* setting = scope->everySetting ? nullptr : task.setting;
+        const auto dead = deadScopes_.find({setting, std::string(check), scope->values});
+        if (dead == deadScopes_.end()) continue;
+        for (const std::vector<int>& failedAt : dead->second)
+            if (std::equal(scope->levels.begin(), scope->levels.end(), failedAt.begin(),
+                           std::less_equal<int>()))
+                return true;
+    }
+    return false;
+}
+
+void PartSearch::RememberScopes(const PartTask& task, const Candidate& candidate,
+                                const Verdict& verdict) {
+    const PartModel& model = *task.setting->parts[task.part];
+    for (const std::string& check : verdict.failed)
+        if (const auto scope = model.ScopeOf(check, candidate))
+            deadScopes_[{scope->everySetting ? nullptr : task.setting, check, scope->values}]
+                .push_back(scope->levels);
+}
+
+void PartSearch::SearchFamily(const Family& family, Offers& offers) {
+    const PartTask& task = *family.task;
+    const PartModel& model = *task.setting->parts[task.part];
+    std::vector<Column> columns = model.Columns(family.layout);
+    for (Column& column : columns) column.base = Full(task, column.base);
+    const auto at = [&](const Column& column, std::size_t step) {
+        Candidate c = column.base;
+        model.SetChain(c, column.chain[step]);
+        return c;
+    };
+    std::vector<std::pair<Ranking, std::size_t>> order;
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        order.emplace_back(RankCandidate(*task.setting, at(columns[i], 0)), i);
+    std::stable_sort(order.begin(), order.end(),
+                     [](const auto& a, const auto& b) { return TriedBefore(a.first, b.first); });
+    // The kinds of column that hold a candidate within the bound.
+    std::vector<int> kinds;
+    for (const auto& [cheapest, i] : order)
+        if (!BeyondBound(cheapest, offers)) kinds.push_back(columns[i].kind);
+    // The strongest column of each such kind first: when none passes at the top of its chain,
+    // no column of the family does.
+    std::vector<bool> dead(columns.size(), false), topPasses(columns.size(), false);
+    bool anyAlive = false;
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (std::find(kinds.begin(), kinds.end(), columns[i].kind) == kinds.end()) continue;
+        bool maximal = true;
+        for (std::size_t j = 0; j < columns.size() && maximal; ++j)
+            maximal = j == i || !NoStronger(columns[i], columns[j]) ||
+                      (NoStronger(columns[j], columns[i]) && j > i);
+        if (!maximal) continue;
+        topPasses[i] = Passes(task, at(columns[i], columns[i].chain.size() - 1));
+        dead[i] = !topPasses[i];
+        anyAlive |= topPasses[i];
+    }
+    if (!anyAlive) {
+        // The whole family fails only when every kind of column was tried.
+        const bool everyKind = std::all_of(columns.begin(), columns.end(), [&](const Column& c) {
+            return std::find(kinds.begin(), kinds.end(), c.kind) != kinds.end();
+        });
+        if (everyKind) RememberFailure(family);
+        return;
+    }
+    for (const auto& [cheapest, i] : order) {
+        if (BeyondBound(cheapest, offers)) break;
+        const Column& column = columns[i];
+        bool dominated = false;
+        for (std::size_t j = 0; j < columns.size() && !dominated; ++j)
+            dominated = dead[j] && NoStronger(column, columns[j]);
+        if (dominated) continue;
+        const std::size_t top = column.chain.size() - 1;
+        if (!topPasses[i] && !Passes(task, at(column, top))) {
+            dead[i] = true;
+            continue;
+        }
+        std::size_t low = 0, high = top;  // the chain passes at `high`
+        while (low < high) {
+            const std::size_t mid = (low + high) / 2;
+            if (Passes(task, at(column, mid)))
+                high = mid;
+            else
+                low = mid + 1;
+        }
+        const Candidate found = at(column, high);
+        Offer offer{found, RankCandidate(*task.setting, found), {}, task.setting};
+        offer.distinction = model.Distinction(found);
+        offer.distinction.push_back(found.boltDiameter);
+        offers.Take(std::move(offer));
+    }
+}
+
+void PartSearch::Run(const std::vector<PartTask>& tasks, Offers& offers,
+                     std::optional<double> ceiling) {
+    ceiling_ = ceiling;
+    std::vector<Family> families;
+    for (const PartTask& task : tasks) {
+        const PartModel& model = *task.setting->parts[task.part];
+        for (const Candidate& layout : model.Layouts()) {
+            if (model.Columns(layout).empty()) continue;
+            const Candidate full = Full(task, layout);
+            families.push_back(
+                {&task, full, RankCandidate(*task.setting, Full(task, model.Cheapest(layout)))});
         }
     }
-    return pitches[high];
-}
-
-void PartSearch::LightestWeld(Candidate& candidate, const Thickness& t) {
-    const auto welds = model_.Welds(t);
-    for (const Weld& weld : welds) {
-        Candidate trial = candidate;
-        model_.SetWeld(trial, weld);
-        if (Passes(trial)) {
-            candidate = trial;
-            return;
-        }
+    anyLayout_ = anyLayout_ || !families.empty();
+    // Cheapest first; of equal cost the stronger bolt grade first, so that the weaker grades
+    // can skip what it failed.
+    std::stable_sort(families.begin(), families.end(), [](const Family& a, const Family& b) {
+        if (a.cheapest.cost != b.cheapest.cost) return a.cheapest.cost < b.cheapest.cost;
+        return a.task->setting->setting.state.Fv > b.task->setting->setting.state.Fv;
+    });
+    for (const Family& family : families) {
+        if (BeyondBound(family.cheapest, offers)) break;
+        if (KnownToFail(family)) continue;
+        SearchFamily(family, offers);
     }
-}
-
-std::optional<PartBest> PartSearch::Lightest(int bolts) {
-    std::optional<PartBest> best;
-    for (std::size_t i = 0; i < layouts_.size(); ++i) {
-        const Layout& layout = layouts_[i];
-        if (layout.bolts != bolts || !Feasible(i)) continue;
-        const std::vector<int> pitches = model_.Pitches(layout);
-        for (const Thickness& t : model_.Thicknesses()) {
-            const std::size_t count = AdmittedCount(layout, pitches, t);
-            if (count == 0) continue;
-            // The least pitch gives the least steel this thickness can reach.
-            const double floor = model_.SteelCm3(model_.Make(layout, pitches[0], t));
-            if (best && floor > best->steelCm3 + kSteelTolerance) continue;
-            const auto pitch = LeastPassingPitch(layout, pitches, count, t);
-            if (!pitch) continue;
-            Candidate candidate = model_.Make(layout, *pitch, t);
-            const double steel = model_.SteelCm3(candidate);
-            if (best && steel > best->steelCm3 + kSteelTolerance) continue;
-            LightestWeld(candidate, t);
-            const double weld = model_.WeldCm(candidate);
-            const bool lighter = !best || steel < best->steelCm3 - kSteelTolerance ||
-                                 weld < best->weldCm - kSteelTolerance;
-            if (lighter) best = PartBest{candidate, bolts, steel, weld};
-        }
-    }
-    return best;
 }
 
 }  // namespace jw::autodesign

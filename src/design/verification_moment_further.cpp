@@ -196,7 +196,7 @@ std::vector<FurtherRun> SpliceRuns() {
          {},
          {},
          "Connection: Accept"},
-        {"Standard BSPL on H-300X150X36.7, bill of materials",
+        {"Former standard BSPL on H-300X150X36.7, bill of materials",
          MomentInput(ConnectionType::BSPL,
                      {"415000", "11200", "8", "1", "2", "1", "10", "30", "150", "9", "1", "2", "30",
                       "0", "60", "85"},

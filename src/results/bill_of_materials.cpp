@@ -1,6 +1,8 @@
 #include "results/bill_of_materials.h"
 
 #include "data/numbers.h"
+#include "data/sections.h"
+#include "data/text_helpers.h"
 
 namespace jw {
 namespace {
@@ -10,10 +12,45 @@ std::string Mm(double mm) {
     return FormatPlain(static_cast<float>(mm), true);
 }
 
+// The web bolt group's plate or angle, down the web: (Nr - 1) c + 2 b.
+double CleatHeightMm(const DesignState& s) {
+    return ((s.boltRows - 1) * s.pitchCm + 2 * s.edgeCm) * 10;
+}
+
 BillOfMaterials EndPlateBill(const DesignState& s) {
-    const double height = ((s.boltRows - 1) * s.pitchCm + 2 * s.edgeCm) * 10;
-    return {{{"end plate", 1, s.cleatThicknessCm * 10, s.flangeWidthCm * 10, height}},
-            {{"end plate bolts", 2 * s.boltRows, s.BoltDia * 10, s.boltGrade}}};
+    BillOfMaterials bill;
+    bill.plates.push_back(
+        {"end plate", 1, s.cleatThicknessCm * 10, s.flangeWidthCm * 10, CleatHeightMm(s)});
+    // Through the plate and the support.
+    bill.bolts.push_back({"end plate bolts", 2 * s.boltRows, s.BoltDia * 10, s.boltGrade, 2});
+    return bill;
+}
+
+// Each plate reaches from the support over the set-back a, the bolt columns and an edge
+// distance either side; welded all down its height on each side asked for.
+BillOfMaterials ShearPlateBill(const DesignState& s) {
+    const double height = CleatHeightMm(s);
+    const double width = ((s.boltColumns - 1) * s.pitchCm + s.setBackCm + 2 * s.edgeCm) * 10;
+    BillOfMaterials bill;
+    bill.plates.push_back({"shear plate", s.cleats, s.cleatThicknessCm * 10, height, width});
+    bill.bolts.push_back(
+        {"web bolts", s.boltRows * s.boltColumns, s.BoltDia * 10, s.boltGrade, 1 + s.cleats});
+    bill.welds.push_back(
+        {"shear plate to support", s.cleats * s.weldSides * height, s.weldSizeCm * 10.0});
+    return bill;
+}
+
+BillOfMaterials AngleCleatBill(const DesignState& s, int angleSection) {
+    const std::string_view angle = AngleRowAt(angleSection);
+    BillOfMaterials bill;
+    bill.angles.push_back({"angle cleat", s.cleats, SectionName(angle), CleatHeightMm(s),
+                           SectionField(angle, kAngleMassField)});
+    bill.bolts.push_back(
+        {"web bolts", s.boltRows * s.boltColumns, s.BoltDia * 10, s.boltGrade, 1 + s.cleats});
+    // Through one angle leg and the support.
+    bill.bolts.push_back(
+        {"support bolts", s.cleats * s.supportBolts, s.BoltDia * 10, s.boltGrade, 2});
+    return bill;
 }
 
 // Each half of a splice plate reaches from the joint's centre over the set-back a, the bolts and
@@ -34,9 +71,12 @@ BillOfMaterials SpliceBill(const DesignState& s) {
                                (s.flangeWidthCm - s.webCm - 2 * s.rootRadiusCm) / 2 * 10,
                                flangeLength * 10});
     const double dia = s.BoltDia * 10;
-    bill.bolts.push_back({"web bolts", 2 * s.boltRows * s.boltColumns, dia, s.boltGrade});
-    // Two flanges, two beams, 2 Nfr bolts in each.
-    bill.bolts.push_back({"flange bolts", 8 * s.flangeRows, dia, s.boltGrade});
+    bill.bolts.push_back(
+        {"web bolts", 2 * s.boltRows * s.boltColumns, dia, s.boltGrade, 1 + s.cleats});
+    // Two flanges, two beams, 2 Nfr bolts in each; through the flange, the outer plate and,
+    // with two flange cleats, an inner plate.
+    bill.bolts.push_back(
+        {"flange bolts", 8 * s.flangeRows, dia, s.boltGrade, s.flangeCleats >= 2 ? 3 : 2});
     return bill;
 }
 
@@ -50,6 +90,12 @@ BillOfMaterials MomentBillOfMaterials(ConnectionType type, const DesignState& s)
     if (type == ConnectionType::BMEP) return EndPlateBill(s);
     if (type == ConnectionType::BSPL) return SpliceBill(s);
     return {};
+}
+
+BillOfMaterials ConnectionBill(ConnectionType type, const DesignState& s, int angleSection) {
+    if (type == ConnectionType::WSP) return ShearPlateBill(s);
+    if (type == ConnectionType::ACLT) return AngleCleatBill(s, angleSection);
+    return MomentBillOfMaterials(type, s);
 }
 
 std::string SplicePlateText(const BillOfMaterials& bill) {

@@ -67,6 +67,7 @@ CalcBlock EndPlate(const DesignResult& r) {
     const BoltGroup group = AnalyseBoltGroup(s);
     CalcBlock block{"End plate bolts (two lines of Nr rows)", {}};
     auto& v = block.values;
+    v.push_back({"Ncl", N(s.cleats), "", "plates", "one end plate"});
     v.push_back({"Nsup", N(s.supportBolts), "", "bolts", "2 Nr"});
     v.push_back({"Sy2", N(group.sumSquaresY), "cm2", "sum of (y - y0)^2 over the bolts", ""});
     v.push_back({"ymax", N(group.maxOffsetY), "cm", "farthest bolt row from the centroid", ""});

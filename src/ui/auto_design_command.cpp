@@ -1,9 +1,8 @@
 #include "ui/auto_design_command.h"
 
-#include <QApplication>
-
 #include "data/numbers.h"
 #include "design/auto_design.h"
+#include "ui/auto_design_dialog.h"
 #include "ui/choice_panel.h"
 #include "ui/input_form.h"
 #include "ui/input_grid.h"
@@ -30,14 +29,6 @@ std::optional<double> Load(const InputForm& form, int row, MessageSink& messages
     return value;
 }
 
-class WaitCursor {
-  public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
 void ShowConnection(InputForm& form, const ConnectionInput& found) {
     for (int row = 1; row < found.grid.rows; ++row)
         form.Grid().SetValue(row, FromCoreText(found.grid.At(row, kValueColumn)));
@@ -48,7 +39,11 @@ void ShowConnection(InputForm& form, const ConnectionInput& found) {
 
 }  // namespace
 
-bool RunAutoDesign(InputForm& form, MessageSink& messages) {
+int ChooseInDialog(AutoDesignDialog& dialog) {
+    return dialog.exec() == QDialog::Accepted ? dialog.ChosenRow() : -1;
+}
+
+bool RunAutoDesign(InputForm& form, MessageSink& messages, const AutoDesignChooser& choose) {
     form.CommitEditor();
     const ConnectionInput input = form.CurrentInput();
     AutoDesignRequest request;
@@ -67,16 +62,15 @@ bool RunAutoDesign(InputForm& form, MessageSink& messages) {
         request.shearKg = *shear;
     }
 
-    AutoDesignResult result;
-    {
-        const WaitCursor wait;
-        result = AutoDesign(request);
-    }
-    if (!result.found) {
-        messages.Show(FromCoreText(result.message), kAutoDesignTitle);
+    request.alternatives = kAutoDesignChoices;
+    AutoDesignDialog dialog(request, &form);
+    if (!dialog.Result().found) {
+        messages.Show(FromCoreText(dialog.Result().message), kAutoDesignTitle);
         return false;
     }
-    ShowConnection(form, result.input);
+    const int row = choose(dialog);
+    if (row < 0) return false;
+    ShowConnection(form, dialog.Result().alternatives.at(row).input);
     return true;
 }
 

@@ -192,8 +192,8 @@ QLayout* InputForm::BuildCommands() {
     calculate->setToolTip(QStringLiteral("Design the connection (F5 or Ctrl+Enter)"));
     QPushButton* autoDesign =
         MakeCommand("CommandAutoDesign", QStringLiteral("Auto &Design"), this);
-    autoDesign->setToolTip(
-        QStringLiteral("Fill in the lightest connection that passes for the loads in the grid"));
+    autoDesign->setToolTip(QStringLiteral(
+        "Choose among the cheapest connections that pass for the loads in the grid"));
     QPushButton* preview = MakeCommand("Command4", QStringLiteral("Preview"), this);
     QPushButton* symbol = MakeCommand("Command12", QStringLiteral("Show Symbol"), this);
     QPushButton* exit = MakeCommand("Command7", QStringLiteral("Exit"), this);
@@ -413,10 +413,10 @@ void InputForm::OpenHelp() {
 
 void InputForm::AutoDesign() {
     InputHistory::Step step(*history_, QStringLiteral("Auto Design"));
-    if (RunAutoDesign(*this, messages_))
+    if (RunAutoDesign(*this, messages_, chooseAutoDesign_))
         ShowStatus(
-            QStringLiteral("The lightest connection that passes was filled in - Ctrl+Z "
-                           "restores the previous input"));
+            QStringLiteral("The connection picked from the automatic design was filled in - "
+                           "Ctrl+Z restores the previous input"));
 }
 
 std::optional<QString> InputForm::CheckGate(QString* title) {

@@ -8,6 +8,7 @@
 
 #include "design/design_run.h"
 #include "ui/advisor.h"
+#include "ui/auto_design_command.h"
 #include "ui/help_command.h"
 #include "ui/project_session.h"
 
@@ -81,7 +82,8 @@ class InputForm : public QWidget {
     std::optional<QString> CheckGate(QString* title = nullptr);
     // "help": the user manual.
     void OpenHelp();
-    // "Auto &Design": the lightest connection that passes, filled into the grid and choices.
+    // "Auto &Design": the cheapest connections that pass, offered in a list; the one picked is
+    // filled into the grid and choices as one step Ctrl+Z takes back.
     void AutoDesign();
 
     // Tests answer the file dialogs and stand in for the desktop's document viewer.
@@ -89,6 +91,8 @@ class InputForm : public QWidget {
     void SetManual(const QString& path, DocumentOpener open);
     // Tests answer the Save / Discard / Cancel question.
     void SetUnsavedPrompt(UnsavedPrompt prompt);
+    // Tests pick from the automatic design's list.
+    void SetAutoDesignChooser(AutoDesignChooser choose) { chooseAutoDesign_ = std::move(choose); }
 
     // Which of the three panels of the shared area shows.
     QWidget* VisiblePanel() const;
@@ -152,6 +156,7 @@ class InputForm : public QWidget {
     FileDialogs* dialogs_;
     QString manualPath_;
     DocumentOpener openDocument_;
+    AutoDesignChooser chooseAutoDesign_ = ChooseInDialog;
     bool centred_ = false;
     bool exitConfirmed_ = false;
 };

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
+#include <iomanip>
+#include <random>
+#include <string>
 
 namespace jw {
 namespace {
@@ -109,6 +113,64 @@ TEST(Formats, AProductShowsItsDecimalValue) {
     EXPECT_EQ(FormatTrimmed(3.14159265, 4), "3.1416");
     EXPECT_EQ(FormatTrimmed(1170, 4), "1170");
     EXPECT_EQ(FormatTrimmed(-0.00001, 4), "0");
+}
+
+// The formats round the value taken to 15 significant digits, worked digit by digit. Values
+// clear of a half take a quicker road; this oracle walks the long one (the shortest decimal that
+// reads back as the value, cut to 15 significant digits, then rounded half up) so that the two
+// can be compared on values of every size and on values that sit on a half.
+std::string SlowFixed(double value, int decimals) {
+    char scientific[40];
+    const auto written = std::to_chars(scientific, scientific + sizeof scientific, std::fabs(value),
+                                       std::chars_format::scientific);
+    const std::string text(scientific, written.ptr);
+    const std::size_t e = text.find('e');
+    std::string digits;
+    for (std::size_t i = 0; i < e; ++i)
+        if (text[i] != '.') digits += text[i];
+    int exponent = std::stoi(text.substr(e + 1));
+    if (digits.size() > 15) {
+        const bool up = digits[15] >= '5';
+        digits.resize(15);
+        int k = 14;
+        for (; up && k >= 0 && digits[k] == '9'; --k) digits[k] = '0';
+        if (up && k >= 0) ++digits[k];
+        if (up && k < 0) digits.insert(digits.begin(), '1'), digits.pop_back(), ++exponent;
+    }
+    int pointAt = exponent + 1;
+    if (pointAt < 0) digits.insert(0, std::string(-pointAt, '0')), pointAt = 0;
+    const int keep = pointAt + decimals;
+    while (static_cast<int>(digits.size()) < keep + 1) digits += '0';
+    const bool up = digits[keep] >= '5';
+    digits = "0" + digits.substr(0, keep);
+    int k = keep;
+    for (; up && digits[k] == '9'; --k) digits[k] = '0';
+    if (up) ++digits[k];
+    std::string whole = digits.substr(0, digits.size() - decimals);
+    whole.erase(0, std::min(whole.find_first_not_of('0'), whole.size()));
+    const std::string fraction = digits.substr(digits.size() - decimals);
+    const bool zero = whole.empty() && fraction.find_first_not_of('0') == std::string::npos;
+    std::string out = (value < 0 && !zero ? "-" : "") + (whole.empty() ? "0" : whole);
+    if (decimals > 0) out += "." + fraction;
+    return out;
+}
+
+TEST(Formats, AgreeWithTheDigitByDigitRoundingEverywhere) {
+    std::mt19937_64 random(20260812);
+    std::uniform_real_distribution<double> mantissa(1, 10);
+    std::uniform_int_distribution<int> exponent(-8, 12);
+    std::uniform_int_distribution<int> hundredths(0, 99999);
+    for (int i = 0; i < 200000; ++i) {
+        const double magnitude = mantissa(random) * std::pow(10.0, exponent(random));
+        // Half the values on a half (or a whisker either side) at 2 or 4 decimals.
+        const double onHalf = (hundredths(random) + 0.5) / (i % 4 < 2 ? 100 : 10000);
+        const double whisker = std::nextafter(onHalf, (i / 3) % 2 ? 0.0 : 1e9);
+        const double value = i % 3 == 0 ? magnitude : i % 3 == 1 ? onHalf : whisker;
+        const double sign = i % 5 == 0 ? -1 : 1;
+        for (int decimals : {0, 1, 2, 4})
+            ASSERT_EQ(FormatFixed(sign * value, decimals), SlowFixed(sign * value, decimals))
+                << std::setprecision(17) << sign * value << " to " << decimals;
+    }
 }
 
 }  // namespace

@@ -390,13 +390,42 @@ TEST(FurtherShearChecks, WarningsSayWhatTheDrawingMustCallFor) {
     EXPECT_EQ(texts[1].find("The plate is welded on one side only"), 0u);
     EXPECT_EQ(texts[2].find("Fillet weld 6 mm suits a support up to 19 mm thick"), 0u);
     EXPECT_EQ(texts[3].find("The plate (30 mm) is more than three times as thick"), 0u);
-    EXPECT_FALSE(sheared.further.warnings[1].aboutSupport);
-    EXPECT_TRUE(sheared.further.warnings[2].aboutSupport);
+    EXPECT_EQ(sheared.further.warnings[0].about, WarningAbout::Detailing);
+    EXPECT_EQ(sheared.further.warnings[1].about, WarningAbout::OneSidedWeld);
+    EXPECT_EQ(sheared.further.warnings[2].about, WarningAbout::Support);
+    EXPECT_EQ(sheared.further.warnings[3].about, WarningAbout::Detailing);
     // Warnings never change the verdict: only the checks do.
     const DesignResult accepted =
         RunDesign(Wsp({{1, "8000"}, {7, "30"}, {11, "1"}}), NoReportFile());
     EXPECT_EQ(accepted.status, RunStatus::Accepted) << accepted.summary.At(4, 1);
     EXPECT_TRUE(accepted.further.HasDetailingWarning());
+    // Welds on one side that the engineer asks for, a note on the support, and what the end
+    // plate's own rules call for (its welds, its gas-cut sides) ask nothing more of the layout.
+    const DesignResult oneSided = RunDesign(Wsp({{11, "1"}}), NoReportFile());
+    EXPECT_TRUE(oneSided.further.HasDetailingWarning());
+    EXPECT_FALSE(oneSided.further.HasDetailingWarning(true));
+    const DesignResult endPlate = RunDesign(testing::BmepSoundRun(), NoReportFile());
+    ASSERT_EQ(endPlate.further.warnings.size(), 2u);
+    EXPECT_EQ(endPlate.further.warnings[0].about, WarningAbout::DerivedDetail);
+    EXPECT_FALSE(endPlate.further.HasDetailingWarning());
+    ConnectionInput shortEnds = testing::BmepSoundRun();
+    shortEnds.grid.At(5, kValueColumn) = "30";  // b under the 34 mm a sheared edge needs
+    EXPECT_TRUE(RunDesign(shortEnds, NoReportFile()).further.HasDetailingWarning());
+}
+
+// The ends of an angle's support leg work out from whole millimetres in centimetres: 5 rows at
+// 150 mm with 64 mm ends give 63.99999... mm, which is the 64 mm a sheared edge of M36 needs.
+TEST(FurtherShearChecks, AnEdgeDistanceOnTheTableValueNeedsNoGasCutEdge) {
+    ConnectionInput input =
+        testing::MakeInput(ConnectionType::ACLT, {"60000", "1", "5", "1", "5", "10", "64", "150"},
+                           "H-900X300X286(kg/m)V");
+    input.choices.boltGrade = 4;     // A490-X
+    input.choices.boltDiameter = 8;  // 36 mm.
+    input.choices.angleSection = 22;
+    const DesignResult r = RunDesign(input, NoReportFile());
+    ASSERT_NE(r.status, RunStatus::Stopped) << r.message;
+    for (const FurtherWarning& w : r.further.warnings)
+        EXPECT_EQ(w.text.find("Edge distance"), std::string::npos) << w.text;
 }
 
 }  // namespace

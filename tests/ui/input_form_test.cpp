@@ -234,15 +234,15 @@ void InputFormTest::SymbolPanelShowsTheSelectedType() {
 void InputFormTest::AdvisorFillsTheGridForABeam() {
     form_->Bolts().SetAdvisor(true);
     form_->SelectType(ConnectionType::ACLT);
-    form_->Sections().SetBeam(jw::FindBeamPosition("H-100X100X17.2(kg/m)").value_or(-1));
-    const QStringList expected = {"4000", "2", "2", "1", "2", "10", "20", "45"};
+    form_->Sections().SetBeam(jw::FindBeamPosition("H-125X125X23.8(kg/m)").value_or(-1));
+    const QStringList expected = {"5500", "2", "2", "2", "2", "10", "22", "36"};
     for (int row = 1; row <= expected.size(); ++row)
         QCOMPARE(form_->Grid().Value(row), expected[row - 1]);
     const jw::ConnectionInput input = form_->CurrentInput();
-    QCOMPARE(input.choices.angleSection, 1);
-    QCOMPARE(input.choices.boltGrade, 1);     // A325-X
-    QCOMPARE(input.choices.boltDiameter, 1);  // 16 mm.
-    QCOMPARE(Cell(form_->Bolts().BoltDisplay(), 2, 1), QString("2.01"));
+    QCOMPARE(input.choices.angleSection, 10);  // L-90X90X9.58(kg/m)
+    QCOMPARE(input.choices.boltGrade, 1);      // A325-X
+    QCOMPARE(input.choices.boltDiameter, 0);   // 12 mm.
+    QCOMPARE(Cell(form_->Bolts().BoltDisplay(), 2, 1), QString("1.13"));
 
     // "Ex" with the advisor on: the sample beam's proposal fills the grid, the sample's bolts win.
     form_->FillSample();

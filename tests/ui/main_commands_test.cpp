@@ -1,6 +1,6 @@
 // The main form's other commands: the project form and the about box take the form's place and
-// give it back, help opens the manual or says it cannot, and the automatic design fills in a
-// connection that then designs as accepted, or says why it cannot.
+// give it back, help opens the manual or says it cannot, and the automatic design offers the
+// cheapest connections that pass every check and fills in the one picked, or says why it cannot.
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -8,8 +8,14 @@
 #include <QTest>
 #include <QUrl>
 
+#include <QCheckBox>
+#include <QTableWidget>
+
+#include "data/grades.h"
 #include "data/sections.h"
+#include "design/auto_design.h"
 #include "ui/about_form.h"
+#include "ui/auto_design_dialog.h"
 #include "ui/design_controller.h"
 #include "ui/project_form.h"
 #include "ui/result_window.h"
@@ -39,6 +45,8 @@ class MainCommandsTest : public QObject {
     void AutoDesignFillsAConnectionThatPasses();
     void AutoDesignSaysWhyItFindsNothing_data();
     void AutoDesignSaysWhyItFindsNothing();
+    void AutoDesignListsTheCheapestAndFillsTheOnePicked();
+    void AutoDesignAsksForSlipCriticalBoltsAndOneSidedWelds();
 
   private:
     InputForm& Form() const { return controller_->Form(); }
@@ -53,6 +61,8 @@ void MainCommandsTest::init() {
     messages_ = new RecordingSink;
     controller_ = new DesignController(*messages_, folder_.filePath(QStringLiteral("result.out")));
     controller_->Start();
+    // As the engineer picking the first, cheapest connection of the list.
+    Form().SetAutoDesignChooser([](jw::ui::AutoDesignDialog&) { return 0; });
 }
 
 void MainCommandsTest::cleanup() {
@@ -182,8 +192,8 @@ void MainCommandsTest::AutoDesignFillsAConnectionThatPasses() {
     for (int i = 0; i < loads.size(); ++i) QCOMPARE(Form().Grid().Value(i + 1), loads[i]);
     if (type == ConnectionType::ACLT) QVERIFY(filled.choices.angleSection >= 0);
 
-    // The search answers to the classic rows: its answer passes every one of them.
-    QVERIFY(jw::RunDesign(filled, jw::RunOptions{""}).classicAccepted);
+    // The search answers to every check: its answer passes them all, with no detailing warning.
+    QVERIFY(jw::IsSound(jw::RunDesign(filled, jw::RunOptions{""})));
     controller_->Calculate();
     QVERIFY(messages_->shown.empty());
     QVERIFY(controller_->Result());
@@ -198,8 +208,12 @@ void MainCommandsTest::AutoDesignSaysWhyItFindsNothing_data() {
                                    << "\"Design Shear Force\" is not a number";
     QTest::newRow("no beam chosen") << -1 << "5000"
                                     << "Choose a beam section.";
-    QTest::newRow("far too much shear") << beam << "900000"
-                                        << "No practical connection passes";
+    QTest::newRow("too much shear for any layout")
+        << beam << "7000"
+        << "No practical connection passes: the closest candidate for the shear plate";
+    QTest::newRow("more shear than the web carries")
+        << beam << "900000"
+        << "No connection can carry this load: the beam itself fails \"Beam web shear\"";
 }
 
 void MainCommandsTest::AutoDesignSaysWhyItFindsNothing() {
@@ -218,6 +232,90 @@ void MainCommandsTest::AutoDesignSaysWhyItFindsNothing() {
     const jw::ConnectionInput after = Form().CurrentInput();
     QVERIFY(after.grid.cells == before.grid.cells);
     QCOMPARE(after.choices.boltGrade, before.choices.boltGrade);
+}
+
+void MainCommandsTest::AutoDesignListsTheCheapestAndFillsTheOnePicked() {
+    Form().SelectType(ConnectionType::WSP);
+    Form().Sections().SetBeam(jw::FindBeamPosition("H-300X150X36.7(kg/m)").value_or(-1));
+    FillValues(Form(), {"9000"});
+    std::vector<jw::AutoDesignChoice> offered;
+    QList<QStringList> rows;  // what the list shows: bolts, plates, cost, governing ratio, check
+    Form().SetAutoDesignChooser([&](jw::ui::AutoDesignDialog& dialog) {
+        offered = dialog.Result().alternatives;
+        const QTableWidget& list = dialog.List();
+        for (int row = 0; row < list.rowCount(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < list.columnCount(); ++column)
+                cells << list.item(row, column)->text();
+            rows << cells;
+        }
+        return 2;
+    });
+    Form().AutoDesign();
+    QVERIFY(messages_->shown.empty());
+    QCOMPARE(offered.size(), std::size_t{5});
+    QCOMPARE(rows.size(), 5);
+    for (int row = 0; row < 5; ++row) {
+        const jw::AutoDesignChoice& c = offered[row];
+        QCOMPARE(rows[row][0], QString::fromStdString(c.design.summary.At(2, 1)));
+        QCOMPARE(rows[row][1], QString::fromStdString(c.design.summary.At(1, 1)));
+        QCOMPARE(rows[row][2], QString::number(c.ranking.cost, 'f', 1));
+        QCOMPARE(rows[row][3], QString::number(c.governingRatio, 'f', 2));
+        if (row > 0) QVERIFY(offered[row - 1].ranking.Compare(c.ranking) <= 0);
+    }
+    const jw::ConnectionInput filled = Form().CurrentInput();
+    QVERIFY(filled.grid.cells == offered[2].input.grid.cells);
+    QCOMPARE(filled.choices.boltGrade, offered[2].input.choices.boltGrade);
+    QCOMPARE(filled.choices.boltDiameter, offered[2].input.choices.boltDiameter);
+    // Cancelled, the list leaves the form as it is.
+    Form().SetAutoDesignChooser([](jw::ui::AutoDesignDialog&) { return -1; });
+    Form().Grid().SetValue(1, QStringLiteral("7000"));
+    const jw::ConnectionInput before = Form().CurrentInput();
+    Form().AutoDesign();
+    QVERIFY(Form().CurrentInput().grid.cells == before.grid.cells);
+}
+
+void MainCommandsTest::AutoDesignAsksForSlipCriticalBoltsAndOneSidedWelds() {
+    Form().SelectType(ConnectionType::WSP);
+    Form().Sections().SetBeam(jw::FindBeamPosition("H-300X150X36.7(kg/m)").value_or(-1));
+    FillValues(Form(), {"9000"});
+    bool bearingFirst = true, oneSidedOffered = false, slipAfter = true, oneSidedAfter = true;
+    std::size_t foundAfter = 0;
+    Form().SetAutoDesignChooser([&](jw::ui::AutoDesignDialog& dialog) {
+        for (const jw::AutoDesignChoice& c : dialog.Result().alternatives)
+            bearingFirst = bearingFirst && !jw::IsSlipCriticalGrade(c.input.choices.boltGrade);
+        oneSidedOffered = dialog.OneSidedWelds().isEnabled();
+        // Each tick searches again.
+        dialog.SlipCritical().setChecked(true);
+        dialog.OneSidedWelds().setChecked(true);
+        foundAfter = dialog.Result().alternatives.size();
+        for (const jw::AutoDesignChoice& c : dialog.Result().alternatives) {
+            slipAfter = slipAfter && jw::IsSlipCriticalGrade(c.input.choices.boltGrade);
+            oneSidedAfter = oneSidedAfter && c.input.grid.At(11, jw::kValueColumn) == "1";
+        }
+        return 0;
+    });
+    Form().AutoDesign();
+    QVERIFY(bearingFirst);
+    QVERIFY(oneSidedOffered);
+    QVERIFY(foundAfter > 0);
+    QVERIFY(slipAfter);
+    QVERIFY(oneSidedAfter);
+    QVERIFY(jw::IsSlipCriticalGrade(Form().CurrentInput().choices.boltGrade));
+    // End plates take bearing-type bolts, and only shear plates are welded to the support.
+    Form().SelectType(ConnectionType::BMEP);
+    Form().Sections().SetBeam(jw::FindBeamPosition("H-300X150X36.7(kg/m)").value_or(-1));
+    FillValues(Form(), {"300000", "9000"});
+    bool slipOffered = true;
+    oneSidedOffered = true;
+    Form().SetAutoDesignChooser([&](jw::ui::AutoDesignDialog& dialog) {
+        slipOffered = dialog.SlipCritical().isEnabled();
+        oneSidedOffered = dialog.OneSidedWelds().isEnabled();
+        return -1;
+    });
+    Form().AutoDesign();
+    QVERIFY(!slipOffered);
+    QVERIFY(!oneSidedOffered);
 }
 
 QTEST_MAIN(MainCommandsTest)

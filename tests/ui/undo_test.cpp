@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "data/sections.h"
+#include "ui/auto_design_dialog.h"
 #include "ui/form_content.h"
 #include "ui/input_history.h"
 #include "ui/project_form.h"
@@ -56,6 +57,8 @@ void UndoTest::init() {
     form_->SetFileDialogs(*dialogs_);
     form_->SetUnsavedPrompt(
         [](QWidget*, const QString&) { return jw::ui::UnsavedChoice::Discard; });
+    // The second connection of the automatic design's list.
+    form_->SetAutoDesignChooser([](jw::ui::AutoDesignDialog&) { return 1; });
     form_->show();
 }
 

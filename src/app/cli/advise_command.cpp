@@ -5,6 +5,7 @@
 #include "app/cli/connection_options.h"
 #include "data/sections.h"
 #include "data/standard_connections.h"
+#include "design/standard_proposals.h"
 #include "project/project_file.h"
 
 namespace jw::cli {
@@ -14,7 +15,8 @@ constexpr const char* kAdviseHelp =
     "Usage: jointwright-cli advise --type WSP|ACLT|BMEP|BSPL --section NAME [--out FILE.Bol]\n"
     "\n"
     "Prints the standard connection the connection advisor proposes for a beam section: the\n"
-    "input grid values and the bolt (and angle) choices, as the input form fills them in.\n"
+    "input grid values and the bolt (and angle) choices, as the input form fills them in. Where\n"
+    "the row replaces an established row that fails its own checks it says so, and why.\n"
     "\n"
     "  --out FILE.Bol  write the proposal as a project file instead (member grade SS400)\n"
     "\n"
@@ -58,9 +60,11 @@ int AdviseCommand(const Arguments& args) {
                   << ": the advisor leaves the input as it is.\n";
         return kExitRejected;
     }
+    const std::string note = ReplacementNote(type, proposal->row);
     if (proposal->clearsGrid) {
         std::cout << "Row " << proposal->row << " of the " << TypeName(type) << " table proposes "
                   << "nothing for " << section << ": the advisor empties the input grid.\n";
+        if (!note.empty()) std::cout << "(" << note << ")\n";
         return kExitRejected;
     }
     TextGrid grid = BuildInputGrid(type);
@@ -69,8 +73,9 @@ int AdviseCommand(const Arguments& args) {
     if (const auto out = parsed.Option("--out"))
         return SaveProposal(*out, type, beam, grid, choices);
     std::cout << TypeCaption(type) << " (" << TypeName(type) << ") proposed for " << section
-              << ", row " << proposal->row << " of the table\n\n"
-              << InputText(type, grid, choices);
+              << ", row " << proposal->row << " of the table\n";
+    if (!note.empty()) std::cout << "(" << note << ")\n";
+    std::cout << "\n" << InputText(type, grid, choices);
     return kExitAccepted;
 }
 

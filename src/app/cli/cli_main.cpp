@@ -16,8 +16,9 @@ constexpr const char* kHelp =
     "  batch FILE.Bol... design many connections, one CSV line each\n"
     "  draw FILE.Bol     draw a connection without designing it (SVG or DXF)\n"
     "  advise            the standard connection proposed for a beam section\n"
-    "  optimise          the lightest connection that passes for a beam and its loads\n"
+    "  optimise          the cheapest connections that pass for a beam and its loads\n"
     "  standard          design every standard connection, one CSV line each\n"
+    "  capacity          the largest loads a standard or saved connection carries\n"
     "  verify            check the program against worked examples calculated by hand\n"
     "  package FILE.Bol... one package of many connections: cover, index, sheets and\n"
     "                    detailed calculations (PDF, HTML, CSV)\n"
@@ -38,6 +39,7 @@ int main(int argc, char** argv) {
         if (command == "advise") return AdviseCommand(args);
         if (command == "optimise") return OptimiseCommand(args);
         if (command == "standard") return StandardCommand(args);
+        if (command == "capacity") return CapacityCommand(args);
         if (command == "verify") return VerifyCommand(args);
         if (command == "package") return PackageCommand(args);
         if (command == "--help" || command == "help") {

@@ -20,6 +20,7 @@ int DrawCommand(const Arguments& args);
 int AdviseCommand(const Arguments& args);
 int OptimiseCommand(const Arguments& args);
 int StandardCommand(const Arguments& args);
+int CapacityCommand(const Arguments& args);
 int VerifyCommand(const Arguments& args);
 int PackageCommand(const Arguments& args);
 

@@ -4,9 +4,9 @@
 #include "app/cli/commands.h"
 #include "app/cli/connection_options.h"
 #include "app/cli/console.h"
+#include "app/cli/optimise_output.h"
+#include "app/cli/request_options.h"
 #include "app/cli/text_output.h"
-#include "data/numbers.h"
-#include "data/sections.h"
 #include "design/auto_design.h"
 #include "project/project_file.h"
 
@@ -16,78 +16,41 @@ namespace {
 constexpr const char* kOptimiseHelp =
     "Usage: jointwright-cli optimise --type WSP|ACLT|BMEP|BSPL --section NAME --shear V\n"
     "           [--moment M] [--grade SS400|SS490|SM520|SM490] [--bolt GRADE]\n"
-    "           [--diameter MM] [--plate MM] [--angle NAME] [--out FILE.Bol] [--json]\n"
+    "           [--diameter MM] [--plate MM] [--angle NAME] [--slip-critical]\n"
+    "           [--weld-sides 1|2] [--cost-file FILE] [--alternatives N]\n"
+    "           [--out FILE.Bol] [--json]\n"
     "\n"
-    "Finds the lightest practical connection that the type's own design accepts (every ratio\n"
-    "at most 1.00) and prints it with its result table. Lightest means fewest bolts, then the\n"
-    "smaller bolt, then less plate steel, then the shorter weld. Only layouts that keep the\n"
-    "detailing rules are tried: pitch at least 3 bolt diameters, edge distances at least 1.5,\n"
-    "cleats within the clear web depth, flange cleats within the flange width.\n"
+    "Finds the cheapest practical connections that pass every check of their design (the\n"
+    "classic rows and every further check) with no warning about their own detailing, and\n"
+    "prints the cheapest with its result table. The cost counts the steel of the plates and\n"
+    "angles, the bolts and their holes, and the fillet welds (length times size); equal costs\n"
+    "go to fewer bolts, the smaller bolt, less steel, less weld. Only layouts that keep the\n"
+    "detailing rules are tried: pitch at least 3 bolt diameters, edge distances a sheared edge\n"
+    "takes, cleats within the clear web depth, flange plates within the flange width, two\n"
+    "support bolts per angle, end plates covering the beam, two flange bolt rows, shear plates\n"
+    "welded on both sides.\n"
     "\n"
-    "  --shear V       design shear force, kg\n"
-    "  --moment M      design moment, kg-cm (end plate and splice only; default 0)\n"
-    "  --grade G       member steel grade (default SS400)\n"
-    "  --bolt GRADE    hold the bolt grade (A307, A325-N, ... F10-S); searched otherwise\n"
-    "  --diameter MM   hold the bolt diameter (12, 16, 18, 20, 22, 24, 28, 32 or 36)\n"
-    "  --plate MM      hold the plate and cleat thickness (angle cleats: the angle's)\n"
-    "  --angle NAME    hold the angle section (angle cleats)\n"
-    "  --out FILE.Bol  write the connection found as a project file\n"
-    "  --json          print one JSON object instead of the text\n"
+    "  --shear V          design shear force, kg\n"
+    "  --moment M         design moment, kg-cm (end plate and splice only; default 0)\n"
+    "  --grade G          member steel grade (default SS400)\n"
+    "  --bolt GRADE       hold the bolt grade (A307, A325-N, ... F10-S); otherwise the\n"
+    "                     bearing-type grades A307, A325-X and A490-X are searched\n"
+    "  --slip-critical    search the slip-critical grades A325-S and A490-S instead\n"
+    "  --diameter MM      hold the bolt diameter (12, 16, 18, 20, 22, 24, 28, 32 or 36)\n"
+    "  --plate MM         hold the plate thickness (angle cleats: the angle's)\n"
+    "  --angle NAME       hold the angle section (angle cleats)\n"
+    "  --weld-sides 1|2   shear plates welded on one side (where the other cannot be reached)\n"
+    "  --cost-file FILE   unit costs, one \"key = value\" a line (defaults below)\n"
+    "  --alternatives N   list the N cheapest distinct layouts (1 to 20; default 1)\n"
+    "  --out FILE.Bol     write the cheapest connection as a project file\n"
+    "  --json             print one JSON object instead of the text\n"
+    "\n"
+    "Default unit costs (relative: 1 is a kilogram of plate steel):\n";
+
+constexpr const char* kOptimiseExit =
     "\n"
     "Exit status: 0 a connection found, 1 none passes (the message names the check the\n"
     "closest candidate fails), 2 usage error, impossible request or unwritable file.\n";
-
-double LoadOption(const ParsedArguments& parsed, const std::string& name, bool required) {
-    const auto text = parsed.Option(name);
-    if (!text) {
-        if (required) throw UsageError("missing " + name);
-        return 0;
-    }
-    const auto value = StrictNumber(*text);
-    if (!value || *value < 0) throw UsageError(name + " must be a number of at least 0");
-    return *value;
-}
-
-int MemberGradeOption(const ParsedArguments& parsed) {
-    const std::string name = parsed.Option("--grade").value_or("SS400");
-    for (int option = kGradeSS400; option <= kGradeSM490; ++option)
-        if (MemberGradeName(option) == name) return option;
-    throw UsageError("--grade must be SS400, SS490, SM520 or SM490, not " + name);
-}
-
-std::optional<int> BoltGradeOption(const ParsedArguments& parsed) {
-    const auto name = parsed.Option("--bolt");
-    if (!name) return std::nullopt;
-    for (int i = 0; i < kBoltGradeCount; ++i)
-        if (kBoltGradeNames[i] == *name) return i;
-    throw UsageError("--bolt " + *name + " is not a bolt grade");
-}
-
-std::optional<int> DiameterOption(const ParsedArguments& parsed) {
-    const auto text = parsed.Option("--diameter");
-    if (!text) return std::nullopt;
-    const auto mm = StrictNumber(*text);
-    for (int i = 0; mm && i < kBoltDiameterCount; ++i)
-        if (BoltDiaFromItem(kBoltDiameterNames[i]) * 10 == *mm) return i;
-    throw UsageError("--diameter must be 12, 16, 18, 20, 22, 24, 28, 32 or 36, not " + *text);
-}
-
-std::optional<int> PlateOption(const ParsedArguments& parsed) {
-    const auto text = parsed.Option("--plate");
-    if (!text) return std::nullopt;
-    const auto mm = StrictNumber(*text);
-    if (!mm || *mm != static_cast<int>(*mm) || *mm < 1 || *mm > 100)
-        throw UsageError("--plate must be a whole number of millimetres from 1 to 100");
-    return static_cast<int>(*mm);
-}
-
-std::optional<int> AngleOption(const ParsedArguments& parsed) {
-    const auto name = parsed.Option("--angle");
-    if (!name) return std::nullopt;
-    const auto position = FindAnglePosition(*name);
-    if (!position) throw UsageError("no angle section is named " + *name);
-    return position;
-}
 
 AutoDesignRequest RequestOf(const ParsedArguments& parsed) {
     AutoDesignRequest request;
@@ -100,35 +63,11 @@ AutoDesignRequest RequestOf(const ParsedArguments& parsed) {
     request.boltDiameter = DiameterOption(parsed);
     request.plateMm = PlateOption(parsed);
     request.angleSection = AngleOption(parsed);
+    request.slipCritical = parsed.Has("--slip-critical");
+    request.weldSides = CountOption(parsed, "--weld-sides", 1, 2).value_or(2);
+    request.alternatives = CountOption(parsed, "--alternatives", 1, 20).value_or(1);
+    request.costs = CostFileOption(parsed);
     return request;
-}
-
-std::string LightnessText(const Lightness& l) {
-    return std::to_string(l.bolts) + " bolts M" + std::to_string(l.boltMm) + ", " +
-           FormatFixed(l.plateSteelCm3, 1) + " cm3 of plate steel" +
-           (l.weldCm > 0 ? ", " + FormatFixed(l.weldCm, 1) + " cm of weld" : "");
-}
-
-std::string JsonOf(const AutoDesignResult& result) {
-    std::string values = "[";
-    const TextGrid& grid = result.input.grid;
-    for (int row = 1; row < grid.rows; ++row)
-        values += std::string(row > 1 ? ", " : "") +
-                  "{\"label\": " + JsonString(grid.At(row, kLabelColumn)) +
-                  ", \"value\": " + JsonString(grid.At(row, kValueColumn)) +
-                  ", \"unit\": " + JsonString(grid.At(row, kUnitColumn)) + "}";
-    values += "]";
-    const ConnectionChoices& c = result.input.choices;
-    std::string design = JsonText(result.input.type, result.design);
-    design.erase(design.find_last_not_of('\n') + 1);
-    return "{\"found\": true, \"bolt_grade\": " + JsonString(kBoltGradeNames[c.boltGrade]) +
-           ", \"bolt_diameter\": " + JsonString(kBoltDiameterNames[c.boltDiameter]) +
-           ", \"angle_section\": " + JsonString(SectionName(AngleRowAt(c.angleSection))) +
-           ", \"values\": " + values + ", \"bolts\": " + std::to_string(result.lightness.bolts) +
-           ", \"plate_steel_cm3\": " + FormatFixed(result.lightness.plateSteelCm3, 1) +
-           ", \"weld_cm\": " + FormatFixed(result.lightness.weldCm, 1) +
-           ", \"designs_run\": " + std::to_string(result.designsRun) + ", \"design\": " + design +
-           "}\n";
 }
 
 int SaveConnection(const std::string& path, const ConnectionInput& input) {
@@ -148,12 +87,12 @@ int SaveConnection(const std::string& path, const ConnectionInput& input) {
 }  // namespace
 
 int OptimiseCommand(const Arguments& args) {
-    const ParsedArguments parsed =
-        ParseArguments(args, {"--help", "--json"},
-                       {"--type", "--section", "--shear", "--moment", "--grade", "--bolt",
-                        "--diameter", "--plate", "--angle", "--out"});
+    const ParsedArguments parsed = ParseArguments(
+        args, {"--help", "--json", "--slip-critical"},
+        {"--type", "--section", "--shear", "--moment", "--grade", "--bolt", "--diameter", "--plate",
+         "--angle", "--weld-sides", "--cost-file", "--alternatives", "--out"});
     if (parsed.Has("--help")) {
-        std::cout << kOptimiseHelp;
+        std::cout << kOptimiseHelp << UnitCostsText(UnitCosts{}) << kOptimiseExit;
         return kExitAccepted;
     }
     if (!parsed.files.empty()) throw UsageError("optimise takes no file arguments");
@@ -168,15 +107,10 @@ int OptimiseCommand(const Arguments& args) {
     if (const auto out = parsed.Option("--out")) {
         if (const int status = SaveConnection(*out, result.input)) return status;
     }
-    if (parsed.Has("--json")) {
-        PrintExact(JsonOf(result));
-    } else {
-        std::cout << "Lightest " << TypeCaption(request.type) << " connection for "
-                  << SectionName(BeamRowAt(request.beamSection)) << ": "
-                  << LightnessText(result.lightness) << "\n\n"
-                  << InputText(request.type, result.input.grid, result.input.choices) << "\n"
-                  << AlignedText(result.design);
-    }
+    if (parsed.Has("--json"))
+        PrintExact(OptimiseJson(result));
+    else
+        std::cout << OptimiseText(request, result);
     return kExitAccepted;
 }
 

@@ -16,9 +16,12 @@ constexpr const char* kStandardHelp =
     "\n"
     "Designs every proposal of the standard connection tables (of one type, or of all four)\n"
     "with its own type's design, member grade SS400, and prints one CSV line each: type, table\n"
-    "row, section, beam (its row in the section table), accepted, stress range, and the\n"
-    "governing mode (the check with the highest ratio) or why the row was not designed. A name\n"
-    "two beams share is designed on both. No report file is written.\n"
+    "row, section, beam (its row in the section table), accepted (every check passes), stress\n"
+    "range, the governing mode (the check with the highest ratio) or why the row was not\n"
+    "designed, then the verdict of the classic rows alone, that of the further checks alone,\n"
+    "and whether the row replaces an established row that fails its own checks (\"given row\n"
+    "replaced: fails ...\") or \"no\". A name two beams share is designed on both. No report\n"
+    "file is written.\n"
     "\n"
     "  --type T   only the table of this connection type\n"
     "  --csv OUT  write the lines to OUT instead of the standard output\n"
@@ -30,7 +33,13 @@ struct Line {
     std::string accepted = "-";
     std::string range;
     std::string mode;
+    std::string classic = "-";
+    std::string further = "-";
 };
+
+std::string YesNo(bool yes) {
+    return yes ? "yes" : "no";
+}
 
 Line LineOf(const ProposalDesign& design) {
     Line line;
@@ -50,9 +59,11 @@ Line LineOf(const ProposalDesign& design) {
         line.mode = result.message;
         return line;
     }
-    line.accepted = result.status == RunStatus::Accepted ? "yes" : "no";
+    line.accepted = YesNo(result.status == RunStatus::Accepted);
     line.range = result.summary.At(3, 1);
     line.mode = result.governingMode;
+    line.classic = YesNo(result.classicAccepted);
+    line.further = YesNo(result.further.AllPassed());
     return line;
 }
 
@@ -66,7 +77,9 @@ int StandardCommand(const Arguments& args) {
     }
     if (!parsed.files.empty()) throw UsageError("standard takes no file arguments");
     const ConnectionType type = parsed.Option("--type") ? TypeOption(parsed) : ConnectionType::None;
-    std::string csv = "type,row,section,beam,accepted,stress_range,governing_mode\n";
+    std::string csv =
+        "type,row,section,beam,accepted,stress_range,governing_mode,classic_accepted,"
+        "further_accepted,replaced\n";
     int status = kExitAccepted;
     for (const ProposalDesign& design : DesignStandardProposals(type)) {
         const Line line = LineOf(design);
@@ -75,7 +88,9 @@ int StandardCommand(const Arguments& args) {
             design.beamSection >= 0 ? std::to_string(design.beamSection + 1) : "";
         csv += std::string(TypeName(design.type)) + "," + std::to_string(design.row) + "," +
                CsvField(design.section) + "," + beam + "," + line.accepted + "," +
-               CsvField(line.range) + "," + CsvField(line.mode) + "\n";
+               CsvField(line.range) + "," + CsvField(line.mode) + "," + line.classic + "," +
+               line.further + "," + CsvField(design.replaced.empty() ? "no" : design.replaced) +
+               "\n";
     }
     if (!WriteOrPrint(parsed.Option("--csv"), csv)) return kExitStopped;
     return status;

@@ -10,6 +10,8 @@ namespace jw::further {
 namespace {
 
 constexpr std::string_view kBearingClause = "AISC-ASD89 J3.7";
+// Two distances closer than this (cm) are the same distance.
+constexpr double kSameDistanceCm = 1e-4;
 constexpr std::string_view kSlipClause = "AISC-ASD89 Table J3.2";
 // Bearing at 1.2 Fu holds where the hole cannot elongate beyond what serviceability allows.
 constexpr double kBearingFactor = 1.2;
@@ -42,7 +44,8 @@ double RequiredSpacingCm(const Ply& p, double d) {
 struct Edge {
     std::string where;
     double distanceCm;
-    bool rolled;  // a rolled edge (an angle toe) is as sound as a gas-cut one
+    bool rolled;          // a rolled edge (an angle toe) is as sound as a gas-cut one
+    bool byRule = false;  // placed by the program's own rule, not by an input
 };
 
 // The bolt lines of a splice flange stand C3 / 2 and C3 / 2 + C1 from the web's centre line.
@@ -62,10 +65,10 @@ std::vector<Edge> SpliceFlangeEdges(const DesignState& s) {
 std::vector<Edge> CutEdges(const ShearContext& c) {
     const DesignState& s = c.s;
     if (c.type == ConnectionType::BMEP)
-        return {
-            {"ends of the end plate (b)", s.edgeCm, false},
-            {"sides of the end plate (gauge rule)",
-             (s.flangeWidthCm * 10 - EndPlateGaugeMm(s.flangeWidthCm * 10, c.boltMm)) / 20, false}};
+        return {{"ends of the end plate (b)", s.edgeCm, false},
+                {"sides of the end plate (gauge rule)",
+                 (s.flangeWidthCm * 10 - EndPlateGaugeMm(s.flangeWidthCm * 10, c.boltMm)) / 20,
+                 false, true}};
     std::vector<Edge> edges = {{"beam end and cleat edges (b)", s.edgeCm, false}};
     if (c.type == ConnectionType::BSPL) {
         const std::vector<Edge> flange = SpliceFlangeEdges(s);
@@ -209,21 +212,26 @@ void AddEdgeDistance(const ShearContext& c, FurtherChecks& out) {
                                " cm at a sheared edge)"});
     std::vector<CheckRow> rows;
     const Edge* needsGasCut = nullptr;  // the shortest cut edge between the two values
+    bool inputNeedsGasCut = false;      // an edge an input sets is among them
     const std::vector<Edge> edges = CutEdges(c);
     for (const Edge& e : edges) {
         rows.push_back(MakeCheck({"Edge distance", "AISC-ASD89 Table J3.5", gasCutCm, e.distanceCm,
                                   "cm", "Le,min <= e", Num(gasCutCm) + " <= " + Num(e.distanceCm)},
                                  e.where));
-        if (!e.rolled && e.distanceCm >= gasCutCm && e.distanceCm < shearedCm &&
-            (!needsGasCut || e.distanceCm < needsGasCut->distanceCm))
-            needsGasCut = &e;
+        // Distances worked out from whole millimetres land on the table's values only up to
+        // the rounding of binary fractions: a micrometre decides nothing.
+        if (e.rolled || e.distanceCm < gasCutCm || e.distanceCm >= shearedCm - kSameDistanceCm)
+            continue;
+        inputNeedsGasCut |= !e.byRule;
+        if (!needsGasCut || e.distanceCm < needsGasCut->distanceCm) needsGasCut = &e;
     }
     out.checks.push_back(Governing(rows));
     if (needsGasCut)
-        out.warnings.push_back({"Edge distance " + Num(needsGasCut->distanceCm * 10) +
-                                " mm is less than " + std::to_string(least.sheared) +
-                                " mm for a sheared edge: the drawing must call for "
-                                "gas-cut or planed edges."});
+        out.warnings.push_back(
+            {"Edge distance " + Num(needsGasCut->distanceCm * 10) + " mm is less than " +
+                 std::to_string(least.sheared) +
+                 " mm for a sheared edge: the drawing must call for gas-cut or planed edges.",
+             inputNeedsGasCut ? WarningAbout::Detailing : WarningAbout::DerivedDetail});
 }
 
 void AddSupportBolts(const ShearContext& c, FurtherChecks& out) {
@@ -250,9 +258,11 @@ void AddSupportBolts(const ShearContext& c, FurtherChecks& out) {
                  s.shearKg * c.supportLeverArmCm, 0, "kg-cm", "V g against a single bolt line",
                  Num(s.shearKg) + " x " + Num(c.supportLeverArmCm) + " against no lever arm"}));
     }
+    const std::string least = std::to_string(kLeastSupportBoltsPerAngle);
     out.checks.push_back(
-        MakeCheck({"Support bolts per angle", "Practice", 2.0, double(s.supportBolts), "bolts",
-                   "2 <= Nsup", "2 <= " + std::to_string(s.supportBolts)}));
+        MakeCheck({"Support bolts per angle", "Practice", double(kLeastSupportBoltsPerAngle),
+                   double(s.supportBolts), "bolts", least + " <= Nsup",
+                   least + " <= " + std::to_string(s.supportBolts)}));
 }
 
 }  // namespace jw::further

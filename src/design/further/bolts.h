@@ -21,6 +21,10 @@ struct Ply {
     double pitchCm = 0;        // 0 where the ply has a single bolt in the line of force
 };
 
+// Each angle cleat is bolted to the support by at least two bolts: one bolt cannot hold the angle
+// square while it is erected, nor resist the moment of a single angle's eccentricity.
+inline constexpr int kLeastSupportBoltsPerAngle = 2;
+
 // The slip-critical shear allowable of a grade (ksc), 0 for a bearing-type grade.
 double SlipCriticalAllowable(const std::string& boltGrade);
 

@@ -74,6 +74,15 @@ void AddGaugeWithinFlange(const DesignState& s, const EndPlateLayout& l, Further
                                         " = " + Num(l.gaugeCm)}));
 }
 
+// The plate's room for its welds and bolts: it covers the beam, the bolts clear the flange welds
+// and the wrench clears the web.
+void AddRoomChecks(const DesignState& s, const EndPlateLayout& l, const EndPlateWelds& w,
+                   FurtherChecks& out) {
+    AddCoversBeam(s, l, w, out);
+    AddBoltClearance(s, l, w, out);
+    AddGaugeWithinFlange(s, l, out);
+}
+
 void AddPlateBoltDistances(const DesignState& s, FurtherChecks& out) {
     // The shear runs down the plate: each bolt bears on the plate towards its upper end.
     const std::vector<Ply> plate = {{"end plate", s.shearKg / (2.0 * s.boltRows),
@@ -130,14 +139,17 @@ void AddWeldWarnings(const DesignState& s, const EndPlateWelds& w, FurtherChecks
         out.warnings.push_back(
             {"The welds of the beam to the end plate are not an input: the flange force needs "
              "fillets larger than the flange (" +
-             Num(WholeMmCm(w.flangeRequiredCm) * 10) + " mm on a " + Num(s.flangeCm * 10) +
-             " mm flange): weld the flanges with complete-joint-penetration groove welds, and " +
-             web});
+                 Num(WholeMmCm(w.flangeRequiredCm) * 10) + " mm on a " + Num(s.flangeCm * 10) +
+                 " mm flange): weld the flanges with complete-joint-penetration groove welds, "
+                 "and " +
+                 web,
+             WarningAbout::DerivedDetail});
     else
         out.warnings.push_back(
             {"The welds of the beam to the end plate are not an input: weld "
              "each flange with fillets of at least " +
-             Num(w.flangeCm * 10) + " mm on both faces, and " + web});
+                 Num(w.flangeCm * 10) + " mm on both faces, and " + web,
+             WarningAbout::DerivedDetail});
 }
 
 }  // namespace
@@ -202,14 +214,19 @@ EndPlateWelds SizeEndPlateWelds(const DesignState& s, double flangeForceKg) {
     return w;
 }
 
+FurtherChecks EndPlateRoomChecks(const DesignState& s) {
+    FurtherChecks room;
+    const EndPlateLayout layout = LayOutEndPlate(s);
+    AddRoomChecks(s, layout, SizeEndPlateWelds(s, FlangeForceKg(s)), room);
+    return room;
+}
+
 void AddEndPlateChecks(const DesignState& s, const ReportValues& rv, FurtherChecks& out) {
     const EndPlateLayout layout = LayOutEndPlate(s);
     const double flangeForce = FlangeForceKg(s);
     const EndPlateWelds welds = SizeEndPlateWelds(s, flangeForce);
     AddDerived(s, layout, welds, out);
-    AddCoversBeam(s, layout, welds, out);
-    AddBoltClearance(s, layout, welds, out);
-    AddGaugeWithinFlange(s, layout, out);
+    AddRoomChecks(s, layout, welds, out);
     AddEdgeDistance(MakeShearContext(ConnectionType::BMEP, s, rv), out);
     AddPlateBoltDistances(s, out);
     AddEndPlateTensionChecks(s, rv, layout, welds.flangeCm, out);

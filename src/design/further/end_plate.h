@@ -52,6 +52,10 @@ struct EndPlateWelds {
 };
 EndPlateWelds SizeEndPlateWelds(const DesignState& s, double flangeForceKg);
 
+// "Plate covers beam", "Bolt clearance at flange" and "Gauge within flange": the plate's room for
+// its welds and bolts, which the automatic design asks about before designing a plate.
+FurtherChecks EndPlateRoomChecks(const DesignState& s);
+
 // Every further check of an end plate, in the order shown.
 void AddEndPlateChecks(const DesignState& s, const ReportValues& rv, FurtherChecks& out);
 

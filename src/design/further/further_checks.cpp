@@ -41,9 +41,11 @@ bool FurtherChecks::AllPassed() const {
     return true;
 }
 
-bool FurtherChecks::HasDetailingWarning() const {
+bool FurtherChecks::HasDetailingWarning(bool oneSidedWeldsWanted) const {
     for (const FurtherWarning& warning : warnings)
-        if (!warning.aboutSupport) return true;
+        if (warning.about == WarningAbout::Detailing ||
+            (warning.about == WarningAbout::OneSidedWeld && !oneSidedWeldsWanted))
+            return true;
     return false;
 }
 

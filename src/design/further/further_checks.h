@@ -22,12 +22,20 @@ struct DerivedValue {
     std::string rule;  // "slip-critical shear allowable, Table J3.2 (standard holes, class A)"
 };
 
-// What a connection's own detailing should change: shown, never part of the verdict. A note
-// about the support (which is not an input) asks the engineer to check something the program
-// cannot see, and says nothing against the connection itself.
+// Whom a warning speaks to. Only a warning about the connection's own detailing counts against
+// a layout the automatic design would propose.
+enum class WarningAbout {
+    Detailing,     // the connection's own detailing should change
+    OneSidedWeld,  // a shear plate welded on one side: detailing, unless the engineer wants it so
+    Support,       // the support, which is not an input: the engineer checks it
+    DerivedDetail  // what the program's own rules call for on the drawing (the end plate's welds,
+                   // its gas-cut sides at the bolt gauge): no input changes it
+};
+
+// What the drawing or the detailing should take care of: shown, never part of the verdict.
 struct FurtherWarning {
     std::string text;
-    bool aboutSupport = false;
+    WarningAbout about = WarningAbout::Detailing;
 };
 
 struct FurtherChecks {
@@ -36,8 +44,10 @@ struct FurtherChecks {
     std::vector<FurtherWarning> warnings;
 
     bool AllPassed() const;
-    // Whether a warning speaks about the connection itself (not the support).
-    bool HasDetailingWarning() const;
+    // Whether a warning asks for other detailing of the connection itself: not one about the
+    // support or about what the program derives, nor, when the engineer asked for welds on one
+    // side, the one about such welds.
+    bool HasDetailingWarning(bool oneSidedWeldsWanted = false) const;
 };
 
 // The further checks of a connection type, in the order they are shown. `s` holds the input and

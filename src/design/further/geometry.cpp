@@ -52,6 +52,10 @@ std::vector<Rule> Rules(const ShearContext& c) {
 
 }  // namespace
 
+bool PlateInProportionToWeb(double plateThickness, double webThickness) {
+    return !(plateThickness > 3 * webThickness);
+}
+
 void AddBuildableGeometry(const ShearContext& c, FurtherChecks& out) {
     std::vector<CheckRow> rows;
     for (Rule& rule : Rules(c))
@@ -63,7 +67,7 @@ void AddBuildableGeometry(const ShearContext& c, FurtherChecks& out) {
     // Rules kept with nothing to measure show 0.00; a measured rule shows its own ratio.
     out.checks.push_back(Governing(rows));
     const DesignState& s = c.s;
-    if (c.type == ConnectionType::WSP && s.cleatThicknessCm > 3 * s.webCm)
+    if (c.type == ConnectionType::WSP && !PlateInProportionToWeb(s.cleatThicknessCm, s.webCm))
         out.warnings.push_back({"The plate (" + Num(s.cleatThicknessCm * 10) +
                                 " mm) is more than three times as thick as the beam web (" +
                                 Num(s.webCm * 10) +

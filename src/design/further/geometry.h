@@ -9,4 +9,8 @@ namespace jw::further {
 
 void AddBuildableGeometry(const ShearContext& c, FurtherChecks& out);
 
+// A shear plate no thicker than three times the beam web (both in one unit): a thicker plate,
+// not the bolts, would govern the rotation the beam end needs.
+bool PlateInProportionToWeb(double plateThickness, double webThickness);
+
 }  // namespace jw::further

@@ -177,7 +177,7 @@ void AddSpliceChecks(const DesignState& s, const ReportValues& rv, FurtherChecks
     AddWebPlateFlexure(s, rv, out);
     AddWithinClearWeb(c, out);
     AddBuildableGeometry(c, out);
-    if (s.flangeRows == 1)
+    if (s.flangeRows < kLeastFlangeBoltRows)
         out.warnings.push_back(
             {"One row of flange bolts on each side of the joint: a single "
              "row lets the flange plate pivot about it; use at least two."});

@@ -11,6 +11,10 @@
 
 namespace jw::further {
 
+// Rows of flange bolts on each side of the joint: a single row lets the flange plate pivot about
+// it, so at least two.
+inline constexpr int kLeastFlangeBoltRows = 2;
+
 // A line of flange bolts along the beam, on each side of the web.
 struct BoltLine {
     int bolts = 0;        // on one beam, in this line

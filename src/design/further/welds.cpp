@@ -40,14 +40,15 @@ void AddWeldChecks(const ShearContext& c, FurtherChecks& out) {
     if (s.weldSides == 1)
         out.warnings.push_back(
             {"The plate is welded on one side only: the root of a one-sided fillet weld opens "
-             "as the beam end rotates; weld both sides."});
+             "as the beam end rotates; weld both sides.",
+             WarningAbout::OneSidedWeld});
     // Table J2.4 takes the thicker of the two parts joined, and the support is not an input.
     const double weldMm = weldCm * 10;
     if (weldMm < MinFilletWeldMm(1e9))
         out.warnings.push_back({"Fillet weld " + Num(weldMm) + " mm suits a support " +
                                     ThickestPartText(weldMm) +
                                     " (Table J2.4): check the support's thickness.",
-                                true});
+                                WarningAbout::Support});
 }
 
 }  // namespace jw::further
