@@ -195,10 +195,12 @@ void OfferSplices(const SettingParts& sp, const Offers& webs, const Offers& flan
 // A splice's web and flange are checked by rows of their own, but for the checks that compare
 // plies or bolt groups of both (slip, end and edge distances, spacing, buildable geometry), so
 // each part is searched against a sound other part. Within the detailing rules only slip can
-// fail there: with bearing-type bolts the cheapest web stands in while the flange is searched,
-// and the flange found while the web is; with slip-critical bolts the web is searched first,
-// against the flange of least slip (the most bolts, inner plates), then the flange against the
-// web found.
+// fail there. With bearing-type bolts the cheapest sound flange is found first (when none is
+// within reach the setting is done at that cost), then the webs against it, then the flanges
+// against the web found; with slip-critical bolts the webs are searched first, against the
+// flange of least slip (the most bolts, inner plates), then the flanges against the web found.
+// Webs before flanges: with the flange fixed the web's search is the narrower one, and the
+// flanges are then searched only up to what the best web leaves of the bound.
 struct SpliceSetting {
     const SettingParts* sp;
     Candidate strongFlange;
@@ -238,28 +240,33 @@ void SearchSplices(const std::vector<std::unique_ptr<SettingParts>>& settings, E
         const auto bound = offers.Bound();
         if (bound && o.cost > bound->cost + kTolerance) continue;
         const bool slip = IsSlipCriticalGrade(o.sp->setting.boltGrade);
-        const int first = slip ? 0 : 1;
         std::optional<double> ceiling;
         if (bound) ceiling = bound->cost;
-        // With the strong flange in the pair the web may cost as much more as that flange costs
-        // more than the cheapest.
-        if (bound && slip) {
+        Candidate flangeForWebs = o.strongFlange;
+        if (!slip) {
+            Offers cheapestFlange(1);
+            searches[1].Run({{o.sp, 1, o.cheapest}}, cheapestFlange, ceiling);
+            logs[1].searched = true;
+            if (cheapestFlange.Best().empty()) continue;
+            logs[1].passed = true;
+            flangeForWebs = cheapestFlange.Best().front().candidate;
+        } else if (bound) {
+            // With the strong flange in the pair the web may cost as much more as that flange
+            // costs more than the cheapest.
             Candidate withStrong = o.cheapest;
             o.sp->parts[1]->CopyPart(o.strongFlange, withStrong);
             ceiling = bound->cost + RankCandidate(*o.sp, withStrong).cost - o.cost;
         }
         Offers found[2] = {Offers(count), Offers(count)};
-        searches[first].Run({{o.sp, first, slip ? o.strongFlange : o.cheapest}}, found[first],
-                            ceiling);
-        logs[first].searched = true;
-        if (found[first].Best().empty()) continue;
-        logs[first].passed = true;
-        const int second = 1 - first;
-        searches[second].Run({{o.sp, second, found[first].Best().front().candidate}}, found[second],
-                             bound ? std::optional<double>(bound->cost) : std::nullopt);
-        logs[second].searched = true;
-        if (found[second].Best().empty()) continue;
-        logs[second].passed = true;
+        searches[0].Run({{o.sp, 0, flangeForWebs}}, found[0], ceiling);
+        logs[0].searched = true;
+        if (found[0].Best().empty()) continue;
+        logs[0].passed = true;
+        searches[1].Run({{o.sp, 1, found[0].Best().front().candidate}}, found[1],
+                        bound ? std::optional<double>(bound->cost) : std::nullopt);
+        logs[1].searched = true;
+        if (found[1].Best().empty()) continue;
+        logs[1].passed = true;
         OfferSplices(*o.sp, found[0], found[1], evaluator, offers);
     }
 }

@@ -290,11 +290,22 @@ void PartSearch::SearchFamily(const Family& family, Offers& offers) {
             dominated = dead[j] && NoStronger(column, columns[j]);
         if (dominated) continue;
         const std::size_t top = column.chain.size() - 1;
-        if (!topPasses[i] && !Passes(task, at(column, top))) {
+        // The steps up the chain that stay within the bound: a dearer one can make no offer.
+        std::size_t within = 1, beyond = column.chain.size();
+        while (within < beyond) {
+            const std::size_t mid = (within + beyond) / 2;
+            if (BeyondBound(RankCandidate(*task.setting, at(column, mid)), offers))
+                beyond = mid;
+            else
+                within = mid + 1;
+        }
+        const std::size_t last = within - 1;
+        if (last == top && !topPasses[i] && !Passes(task, at(column, top))) {
             dead[i] = true;
             continue;
         }
-        std::size_t low = 0, high = top;  // the chain passes at `high`
+        if (last < top && !Passes(task, at(column, last))) continue;
+        std::size_t low = 0, high = last;  // the chain passes at `high`
         while (low < high) {
             const std::size_t mid = (low + high) / 2;
             if (Passes(task, at(column, mid)))
@@ -310,20 +321,29 @@ void PartSearch::SearchFamily(const Family& family, Offers& offers) {
     }
 }
 
+const std::vector<PartSearch::Layout>& PartSearch::LayoutsOf(const PartModel& model) {
+    const auto [it, fresh] = layouts_.try_emplace(&model);
+    if (fresh)
+        for (const Candidate& layout : model.Layouts())
+            if (!model.Columns(layout).empty())
+                it->second.push_back({layout, model.Cheapest(layout)});
+    return it->second;
+}
+
 void PartSearch::Run(const std::vector<PartTask>& tasks, Offers& offers,
                      std::optional<double> ceiling) {
     ceiling_ = ceiling;
     std::vector<Family> families;
     for (const PartTask& task : tasks) {
-        const PartModel& model = *task.setting->parts[task.part];
-        for (const Candidate& layout : model.Layouts()) {
-            if (model.Columns(layout).empty()) continue;
-            const Candidate full = Full(task, layout);
-            families.push_back(
-                {&task, full, RankCandidate(*task.setting, Full(task, model.Cheapest(layout)))});
+        const std::vector<Layout>& layouts = LayoutsOf(*task.setting->parts[task.part]);
+        anyLayout_ = anyLayout_ || !layouts.empty();
+        for (const Layout& layout : layouts) {
+            // The bound only tightens: a family beyond it now can make no offer.
+            const Ranking cheapest = RankCandidate(*task.setting, Full(task, layout.cheapest));
+            if (!BeyondBound(cheapest, offers))
+                families.push_back({&task, Full(task, layout.layout), cheapest});
         }
     }
-    anyLayout_ = anyLayout_ || !families.empty();
     // Cheapest first; of equal cost the stronger bolt grade first, so that the weaker grades
     // can skip what it failed.
     std::stable_sort(families.begin(), families.end(), [](const Family& a, const Family& b) {

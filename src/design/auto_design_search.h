@@ -108,6 +108,13 @@ class PartSearch {
         Candidate layout;
         Ranking cheapest;
     };
+    // A layout that keeps the detailing rules, with its cheapest candidate.
+    struct Layout {
+        Candidate layout;
+        Candidate cheapest;
+    };
+    // The layouts of a part, worked out once for all the searches of it.
+    const std::vector<Layout>& LayoutsOf(const PartModel& model);
     void SearchFamily(const Family& family, Offers& offers);
     bool Passes(const PartTask& task, const Candidate& candidate);
     bool BeyondBound(const Ranking& ranking, const Offers& offers) const;
@@ -124,6 +131,7 @@ class PartSearch {
     bool oneSidedWelds_;
     bool anyLayout_ = false;
     std::optional<double> ceiling_;
+    std::map<const PartModel*, std::vector<Layout>> layouts_;
     std::map<std::pair<int, std::vector<int>>, double> failedAtFv_;
     std::map<std::tuple<const SettingParts*, std::string, std::vector<int>>,
              std::vector<std::vector<int>>>
