@@ -20,7 +20,7 @@ constexpr NotCheckedItem kNotChecked[] = {
     {{},
      "Holes and surfaces.",
      "Standard holes only; slip resistance assumes class A faying surfaces and bolts "
-     "pretensioned as the RCSC specification asks. Oversized and slotted holes are not "
+     "pretensioned as the RCSC rules ask. Oversized and slotted holes are not "
      "designed."},
     {{},
      "Rotation and ductility.",

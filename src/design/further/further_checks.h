@@ -1,5 +1,5 @@
 // Further checks: the limit states and detailing rules of allowable stress design (AISC
-// specification of 1989 and the connection methods of its manual) that the classic rows of a
+// ASD rules of 1989 and the connection methods of its manual) that the classic rows of a
 // connection leave out. They run after the classic checks, on the same design state, and the
 // verdict of a connection includes them.
 #pragma once
