@@ -158,11 +158,10 @@ struct PartLog {
 };
 
 void SearchWholeConnections(const std::vector<std::unique_ptr<SettingParts>>& settings,
-                            Evaluator& evaluator, Offers& offers, std::vector<PartLog>& logs,
-                            bool oneSided) {
+                            Evaluator& evaluator, Offers& offers, std::vector<PartLog>& logs) {
     std::vector<PartTask> tasks;
     for (const auto& sp : settings) tasks.push_back({sp.get(), 0, BaseCandidate(sp->setting)});
-    PartSearch search(evaluator, logs[0].closest, oneSided);
+    PartSearch search(evaluator, logs[0].closest);
     search.Run(tasks, offers);
     logs[0].searched = true;
     logs[0].anyLayout = search.AnyLayout();
@@ -234,8 +233,8 @@ std::vector<SpliceSetting> SpliceSettings(
 
 void SearchSplices(const std::vector<std::unique_ptr<SettingParts>>& settings, Evaluator& evaluator,
                    Offers& offers, std::vector<PartLog>& logs, int count) {
-    PartSearch searches[] = {PartSearch(evaluator, logs[0].closest, false),
-                             PartSearch(evaluator, logs[1].closest, false)};
+    PartSearch searches[] = {PartSearch(evaluator, logs[0].closest),
+                             PartSearch(evaluator, logs[1].closest)};
     for (const SpliceSetting& o : SpliceSettings(settings, logs)) {
         const auto bound = offers.Bound();
         if (bound && o.cost > bound->cost + kTolerance) continue;
@@ -397,7 +396,7 @@ AutoDesignResult AutoDesign(const AutoDesignRequest& request) {
     if (request.type == ConnectionType::BSPL)
         SearchSplices(settings, evaluator, offers, logs, request.alternatives);
     else
-        SearchWholeConnections(settings, evaluator, offers, logs, oneSided);
+        SearchWholeConnections(settings, evaluator, offers, logs);
     for (const Offer& offer : offers.Best())
         result.alternatives.push_back(ChoiceOf(offer, evaluator, oneSided));
     result.designsRun = evaluator.Runs();

@@ -94,8 +94,8 @@ struct PartTask {
 // `closest` replace it.
 class PartSearch {
   public:
-    PartSearch(Evaluator& evaluator, std::optional<Miss>& closest, bool oneSidedWelds)
-        : evaluator_(evaluator), closest_(closest), oneSidedWelds_(oneSidedWelds) {}
+    PartSearch(Evaluator& evaluator, std::optional<Miss>& closest)
+        : evaluator_(evaluator), closest_(closest) {}
 
     void Run(const std::vector<PartTask>& tasks, Offers& offers,
              std::optional<double> ceiling = std::nullopt);
@@ -128,7 +128,6 @@ class PartSearch {
 
     Evaluator& evaluator_;
     std::optional<Miss>& closest_;
-    bool oneSidedWelds_;
     bool anyLayout_ = false;
     std::optional<double> ceiling_;
     std::map<const PartModel*, std::vector<Layout>> layouts_;
